@@ -1,0 +1,15 @@
+#pragma once
+
+#include "toolkit/Picture.h"
+#include "toolkit/Ref.h"
+
+// The application's pictures, each loaded from its resource file on the first
+// call that finds none loaded and then handed out for the life of the process.
+// A picture that failed to load is tried again on the next call.
+tk::Ref<tk::Picture> listHeaderImage();
+tk::Ref<tk::Picture> openFolderIcon();
+tk::Ref<tk::Picture> saveIcon();
+tk::Ref<tk::Picture> renameIcon();
+tk::Ref<tk::Picture> previewStartImage();
+tk::Ref<tk::Picture> appIcon128();
+tk::Ref<tk::Picture> appIcon96();

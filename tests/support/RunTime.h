@@ -1,0 +1,5 @@
+#pragma once
+
+// Starts the toolkit's run time once for a test process that exercises
+// toolkit windows and controls without the application.
+void ensureRunTime();

@@ -1,0 +1,47 @@
+#include "toolkit/Dispatch.h"
+
+#include "toolkit/DialogHost.h"
+#include "toolkit/Exceptions.h"
+
+#include <cstdio>
+#include <string>
+
+namespace tk {
+
+namespace {
+std::string describe(const std::exception_ptr& exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const RuntimeException& e) {
+        return std::string("An exception of class ") + e.className() + " was not handled.\n\n" + e.what();
+    } catch (const std::exception& e) {
+        return std::string("An exception was not handled.\n\n") + e.what();
+    } catch (...) {
+        return "An exception of an unknown kind was not handled.";
+    }
+}
+} // namespace
+
+void RuntimeUnhandledException(const std::exception_ptr& exception) {
+    const std::string text = describe(exception);
+    std::fprintf(stderr, "tessivo: %s\n", text.c_str());
+    if (!isMainThread())
+        return;
+    try {
+        RuntimeMsgBox(text);
+    } catch (...) {
+        // Nothing more can be shown; the message went to stderr.
+    }
+}
+
+bool dispatch(const std::function<void()>& call) {
+    try {
+        call();
+        return true;
+    } catch (...) {
+        RuntimeUnhandledException(std::current_exception());
+        return false;
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <exception>
+#include <functional>
+
+namespace tk {
+
+// The toolkit's own handling of an exception that no handler caught: a
+// message box naming the exception. The event loop goes on afterwards.
+void RuntimeUnhandledException(const std::exception_ptr& exception);
+
+// Every call from Qt into application code passes through here: the call runs,
+// and an exception it raises goes to RuntimeUnhandledException instead of
+// unwinding through Qt. Returns False when the call raised.
+bool dispatch(const std::function<void()>& call);
+
+} // namespace tk

@@ -1,0 +1,53 @@
+#include "toolkit/Label.h"
+
+#include "toolkit/QtText.h"
+
+#include <QLabel>
+
+namespace tk {
+
+Label::Label() : RectControl(new QLabel()) {
+    label()->setTextFormat(Qt::PlainText);
+    label()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColor(RGB(0, 0, 0));
+}
+
+QLabel* Label::label() const { return static_cast<QLabel*>(qwidget()); }
+
+std::string Label::Text() const { return fromQt(label()->text()); }
+void Label::setText(const std::string& text) { label()->setText(toQt(text)); }
+
+void Label::setTextAlign(int align) {
+    const Qt::Alignment horizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;
+    label()->setAlignment(horizontal | (label()->wordWrap() ? Qt::AlignTop : Qt::AlignVCenter));
+}
+
+void Label::setTextColor(Color color) {
+    QPalette palette = label()->palette();
+    palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
+    label()->setPalette(palette);
+}
+
+bool Label::applyStoredProperty(const std::string& name, const Variant& value) {
+    if (name == "Text")
+        setText(value.toString());
+    else if (name == "TextAlign")
+        setTextAlign(value.toInt());
+    else if (name == "TextColor")
+        setTextColor(value.toColor());
+    else if (name == "Multiline") {
+        label()->setWordWrap(value.toBool());
+        const Qt::Alignment horizontal = label()->alignment() & Qt::AlignHorizontal_Mask;
+        label()->setAlignment(horizontal | (value.toBool() ? Qt::AlignTop : Qt::AlignVCenter));
+    } else if (name == "Selectable")
+        label()->setTextInteractionFlags(value.toBool() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+    else if (name == "Transparent")
+        ; // Labels show their window's background either way.
+    else if (applyFontProperty(name, value))
+        ;
+    else
+        return RectControl::applyStoredProperty(name, value);
+    return true;
+}
+
+} // namespace tk

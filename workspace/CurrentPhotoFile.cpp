@@ -1,0 +1,3 @@
+#include "workspace/CurrentPhotoFile.h"
+
+tk::Ref<tk::FolderItem> currentPhotoFile;
