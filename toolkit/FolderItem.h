@@ -56,6 +56,15 @@ class FolderItem {
     Ref<FolderItem> Item(int index) const;
 
     // Text files: UTF-8, "\n" line ends written; "\n", "\r\n" and "\r" read.
+    // The file read as a picture, judged by its content; nil for a folder or a
+    // file that holds no picture this machine can show.
+    Ref<Picture> OpenAsPicture() const;
+    // Writes the picture as a JPEG file of this name at the default quality,
+    // replacing an existing file atomically. False when it could not be written.
+    bool SaveAsJPEG(const Ref<Picture>& picture) const;
+    // Writes the picture in a format: 0 is PNG, 151 JPEG. False when it could not be written.
+    bool SaveAsPicture(const Ref<Picture>& picture, int format = 0) const;
+
     Ref<TextInputStream> OpenAsTextFile() const;
     // A new empty file of this name, replacing an existing one only when the
     // stream is closed (written under a temporary name, then renamed into place).

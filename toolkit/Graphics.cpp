@@ -26,7 +26,7 @@ void Graphics::FillRect(int x, int y, int width, int height) {
 }
 
 void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
-    const QImage& image = picture->image();
+    const QImage image = picture->image();
     paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
 }
 
@@ -34,17 +34,21 @@ void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y, int destWi
                            int sourceY, int sourceWidth, int sourceHeight) {
     if (destWidth <= 0 || destHeight <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
         return;
-    const QImage& image = picture->image();
-    const QRect source = QRect(sourceX, sourceY, sourceWidth, sourceHeight).intersected(image.rect());
-    if (source.isEmpty())
+    const QRect wanted = QRect(sourceX, sourceY, sourceWidth, sourceHeight).intersected(
+        QRect(0, 0, picture->Width(), picture->Height()));
+    if (wanted.isEmpty())
+        return;
+    QRect source;
+    const QImage pixels = picture->pixelsFor(wanted, QSize(destWidth, destHeight), source);
+    if (pixels.isNull() || source.isEmpty())
         return;
     if (source.width() == destWidth && source.height() == destHeight) {
-        paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image, source); });
+        paint([&](QPainter& p) { p.drawImage(QPoint(x, y), pixels, source); });
         return;
     }
     // Qt's smooth scaling averages the covered source pixels when shrinking.
-    const QImage scaled =
-        image.copy(source).scaled(destWidth, destHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage part = source == pixels.rect() ? pixels : pixels.copy(source);
+    const QImage scaled = part.scaled(destWidth, destHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     paint([&](QPainter& p) { p.drawImage(QPoint(x, y), scaled); });
 }
 

@@ -2,30 +2,137 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/PictureSource.h"
 #include "toolkit/Runtime.h"
 
 #include <QImage>
-#include <QFile>
-#include <QImageReader>
+#include <QPainter>
+
+#include <map>
+#include <mutex>
 
 namespace tk {
 
-Picture::Picture(int width, int height)
-    : image_(std::make_unique<QImage>(width, height, QImage::Format_ARGB32_Premultiplied)) {
-    image_->fill(Qt::transparent);
+struct Picture::Impl {
+    mutable std::mutex mutex;
+    QSize size;
+    // Set while the pixels are the file's: levels are decoded from it on demand.
+    std::shared_ptr<const PictureSource> source;
+    mutable std::map<int, QImage> levels;
+    // The pixels once they are our own (a new picture, or one drawn into).
+    QImage own;
+    Ref<Picture> mask;
+
+    QImage level(int denominator) const {
+        auto it = levels.find(denominator);
+        if (it != levels.end())
+            return it->second;
+        QImage decoded = source->decode(denominator);
+        levels[denominator] = decoded;
+        return decoded;
+    }
+
+    QImage whole() const { return source ? level(1) : own; }
+};
+
+Picture::Picture(std::unique_ptr<Impl> impl) : d_(std::move(impl)) {}
+
+Picture::Picture(int width, int height) : d_(std::make_unique<Impl>()) {
+    d_->own = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+    d_->own.fill(Qt::transparent);
+    d_->size = d_->own.size();
 }
 
-Picture::Picture(const QImage& image)
-    : image_(std::make_unique<QImage>(image.convertToFormat(QImage::Format_ARGB32_Premultiplied))) {}
+Picture::Picture(const QImage& image) : d_(std::make_unique<Impl>()) {
+    d_->own = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                            : QImage::Format_RGB32);
+    d_->size = d_->own.size();
+}
 
 Picture::~Picture() = default;
 
-int Picture::Width() const { return image_->width(); }
-int Picture::Height() const { return image_->height(); }
-const QImage& Picture::image() const { return *image_; }
-QImage& Picture::mutableImage() { return *image_; }
+Ref<Picture> Picture::open(const std::string& nativePath) {
+    std::shared_ptr<const PictureSource> source = PictureSource::probe(nativePath);
+    if (!source)
+        return nullptr;
+    auto impl = std::make_unique<Impl>();
+    impl->size = source->size();
+    impl->source = std::move(source);
+    return Ref<Picture>(std::shared_ptr<Picture>(new Picture(std::move(impl))));
+}
+
+int Picture::Width() const { return d_->size.width(); }
+int Picture::Height() const { return d_->size.height(); }
 
 Ref<tk::Graphics> Picture::Graphics() { return makeRef<tk::Graphics>(*this); }
+
+Ref<Picture> Picture::Mask(bool create) {
+    std::lock_guard lock(d_->mutex);
+    if (!d_->mask && create) {
+        d_->mask = makeRef<Picture>(Width(), Height());
+        d_->mask->d_->own.fill(Qt::white);
+    }
+    return d_->mask;
+}
+
+QImage& Picture::mutableImage() {
+    std::lock_guard lock(d_->mutex);
+    if (d_->source) {
+        d_->own = d_->level(1);
+        if (d_->own.isNull()) {
+            d_->own = QImage(d_->size, QImage::Format_ARGB32_Premultiplied);
+            d_->own.fill(Qt::transparent);
+        }
+        d_->source.reset();
+        d_->levels.clear();
+    }
+    return d_->own;
+}
+
+namespace {
+// Black in the mask is opaque, white transparent, greys in between.
+QImage withMask(const QImage& pixels, const QImage& mask) {
+    QImage result = pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage opacity = mask.convertToFormat(QImage::Format_Grayscale8).scaled(result.size());
+    opacity.invertPixels();
+    // The inverted grey values, read as alpha values.
+    const QImage alpha(opacity.constBits(), opacity.width(), opacity.height(), opacity.bytesPerLine(),
+                       QImage::Format_Alpha8);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    painter.drawImage(0, 0, alpha);
+    return result;
+}
+} // namespace
+
+QImage Picture::image() const {
+    Ref<Picture> mask;
+    QImage pixels;
+    {
+        std::lock_guard lock(d_->mutex);
+        pixels = d_->whole();
+        mask = d_->mask;
+    }
+    return mask ? withMask(pixels, mask->image()) : pixels;
+}
+
+QImage Picture::pixelsFor(const QRect& source, const QSize& destination, QRect& sourceInPixels) const {
+    {
+        std::lock_guard lock(d_->mutex);
+        if (d_->source && !d_->mask) {
+            const int denominator = levelFor(d_->size, source.size(), destination);
+            QImage level = d_->level(denominator);
+            const double sx = double(level.width()) / d_->size.width();
+            const double sy = double(level.height()) / d_->size.height();
+            sourceInPixels = QRectF(source.x() * sx, source.y() * sy, source.width() * sx, source.height() * sy)
+                                 .toAlignedRect()
+                                 .intersected(level.rect());
+            return level;
+        }
+    }
+    sourceInPixels = source;
+    return image();
+}
 
 Ref<Picture> Picture::_OpenFromApp(const std::string& fileName) {
     Ref<Application> app = RuntimeAppObject();
@@ -33,15 +140,14 @@ Ref<Picture> Picture::_OpenFromApp(const std::string& fileName) {
     Ref<FolderItem> binFolder = executable ? executable->Parent() : nullptr;
     Ref<FolderItem> appFolder = binFolder ? binFolder->Parent() : nullptr;
     Ref<FolderItem> resources = appFolder ? appFolder->Child("Resources") : nullptr;
-    Ref<FolderItem> file = resources ? resources->Child(fileName) : nullptr;
-    if (!file || fileName.empty())
+    Ref<FolderItem> file = resources && !fileName.empty() ? resources->Child(fileName) : nullptr;
+    if (!file)
         return nullptr;
-    QImageReader reader(QFile::decodeName(QByteArray::fromStdString(file->nativePath())));
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull())
+    Ref<Picture> picture = open(file->nativePath());
+    // Resources are small: decode them now, once.
+    if (picture && picture->image().isNull())
         return nullptr;
-    return makeRef<Picture>(image);
+    return picture;
 }
 
 Ref<Picture> newPicture(int width, int height, int depth) {

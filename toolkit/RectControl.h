@@ -47,7 +47,7 @@ class RectControl : public Control {
     QWidget* qwidget() const;
     void attachTo(Window& window) override;
     // Places the control for the content area's new size, by its edge locks.
-    void followContentSize(int contentWidth, int contentHeight);
+    virtual void followContentSize(int contentWidth, int contentHeight);
 
   protected:
     // The control takes the widget over; the window's content area becomes its parent.

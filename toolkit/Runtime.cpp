@@ -2,6 +2,7 @@
 
 #include "toolkit/Dispatch.h"
 #include "toolkit/Fonts.h"
+#include "toolkit/Thread.h"
 #include "toolkit/Window.h"
 
 #include <QApplication>
@@ -53,6 +54,7 @@ void RuntimeInit(int& argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(systemFont());
+    installThreadSupport();
     // Qt has taken its own options out of argv; the rest name documents.
     rt.launchDocuments.clear();
     for (int i = 1; i < argc; ++i)

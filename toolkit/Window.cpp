@@ -75,6 +75,7 @@ Window::~Window() {
     for (const auto& control : controls_)
         control->detachFromWindow();
     if (widget_) {
+        widget_->forgetOwner();
         widget_->hide();
         // The widget may be the one whose event handler is running right now.
         if (QCoreApplication::instance())
@@ -135,6 +136,10 @@ void Window::showWindow() {
     WindowWidget& w = deref(widget());
     if (!placed_) {
         placed_ = true;
+        // The menu bar and toolbar have their final size now: the content area
+        // keeps the size it was built with.
+        const QSize content = w.contentArea()->size();
+        w.resizeContent(content.width(), content.height());
         if (frame_.placement == 2 || frame_.placement == 1) {
             if (QScreen* screen = QGuiApplication::primaryScreen()) {
                 QRect area = screen->availableGeometry();
@@ -220,7 +225,7 @@ void Window::applyStoredProperties(const StoredProperties& properties) {
         applyStoredProperty(property.name, property.value);
     WindowWidget& w = deref(widget());
     w.setContentLimits(limits_.minWidth, limits_.minHeight, limits_.maxWidth, limits_.maxHeight);
-    w.contentArea()->setBackground(hasBackColor_, QColor(backColor_.red, backColor_.green, backColor_.blue));
+    w.setBackground(hasBackColor_, QColor(backColor_.red, backColor_.green, backColor_.blue));
     applyWindowFlags();
 }
 

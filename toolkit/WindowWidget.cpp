@@ -11,7 +11,7 @@
 
 namespace tk {
 
-ContentArea::ContentArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(owner) {}
+ContentArea::ContentArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(&owner) {}
 
 void ContentArea::setBackground(bool hasColor, const QColor& color) {
     hasColor_ = hasColor;
@@ -21,7 +21,9 @@ void ContentArea::setBackground(bool hasColor, const QColor& color) {
 
 void ContentArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    for (const auto& control : owner_.controls())
+    if (!owner_)
+        return;
+    for (const auto& control : owner_->controls())
         if (auto* rect = dynamic_cast<RectControl*>(control.get()))
             rect->followContentSize(width(), height());
 }
@@ -31,9 +33,31 @@ void ContentArea::paintEvent(QPaintEvent*) {
         QPainter(this).fillRect(rect(), color_);
 }
 
-WindowWidget::WindowWidget(Window& owner) : owner_(owner), content_(new ContentArea(owner, this)) {
+WindowWidget::WindowWidget(Window& owner) : owner_(&owner), content_(new ContentArea(owner, this)) {
     setCentralWidget(content_);
     setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void WindowWidget::setBackground(bool hasColor, const QColor& color) {
+    content_->setBackground(hasColor, color);
+    if (!hasColor)
+        return;
+    const bool dark = color.lightness() < 128;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, dark ? color.lighter(125) : color);
+    p.setColor(QPalette::Button, dark ? color.lighter(150) : color);
+    if (dark) {
+        const QColor light(225, 225, 225);
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::BrightText})
+            p.setColor(role, light);
+        p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+        p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+        p.setColor(QPalette::Light, color.lighter(190));
+        p.setColor(QPalette::Mid, color.lighter(110));
+        p.setColor(QPalette::Dark, color.darker(150));
+        p.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    }
+    setPalette(p);
 }
 
 int WindowWidget::chromeHeight() const {
@@ -71,28 +95,39 @@ void WindowWidget::setFixedContentSize(bool fixed) {
     }
 }
 
+void WindowWidget::forgetOwner() {
+    owner_ = nullptr;
+    content_->forgetOwner();
+}
+
 void WindowWidget::closeEvent(QCloseEvent* event) {
+    if (!owner_) {
+        event->accept();
+        return;
+    }
     bool keepOpen = false;
-    dispatch([&] { keepOpen = owner_.Event_CancelClose(); });
+    dispatch([&] { keepOpen = owner_->Event_CancelClose(); });
     if (keepOpen) {
         event->ignore();
         return;
     }
     event->accept();
-    owner_.windowClosed();
+    owner_->windowClosed();
 }
 
 void WindowWidget::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
-        dispatch([this] { isActiveWindow() ? owner_.Event_Activate() : owner_.Event_Deactivate(); });
+    if (owner_ && event->type() == QEvent::ActivationChange)
+        dispatch([this] { isActiveWindow() ? owner_->Event_Activate() : owner_->Event_Deactivate(); });
 }
 
 void WindowWidget::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (!owner_)
+        return;
     dispatch([this] {
-        owner_.Event_Resizing();
-        owner_.Event_Resized();
+        owner_->Event_Resizing();
+        owner_->Event_Resized();
     });
 }
 

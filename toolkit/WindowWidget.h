@@ -12,6 +12,7 @@ class Window;
 class ContentArea : public QWidget {
   public:
     ContentArea(Window& owner, QWidget* parent);
+    void forgetOwner() { owner_ = nullptr; }
     void setBackground(bool hasColor, const QColor& color);
 
   protected:
@@ -19,7 +20,7 @@ class ContentArea : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    Window& owner_;
+    Window* owner_;
     bool hasColor_ = false;
     QColor color_;
 };
@@ -28,7 +29,12 @@ class WindowWidget : public QMainWindow {
   public:
     explicit WindowWidget(Window& owner);
     ContentArea* contentArea() const { return content_; }
-    Window& owner() const { return owner_; }
+    // The window this widget shows; nil once that window is gone.
+    Window* owner() const { return owner_; }
+    void forgetOwner();
+    // A window with a colour of its own: the content area shows it, and the
+    // menu bar, toolbar and buttons take a matching light-on-dark look.
+    void setBackground(bool hasColor, const QColor& color);
 
     // Resizes the window so that its content area gets this size.
     void resizeContent(int width, int height);
@@ -44,7 +50,7 @@ class WindowWidget : public QMainWindow {
   private:
     int chromeHeight() const;
 
-    Window& owner_;
+    Window* owner_;
     ContentArea* content_;
     bool fixedSize_ = false;
 };

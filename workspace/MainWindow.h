@@ -1,6 +1,20 @@
 #pragma once
 
+#include "workspace/Toolbar1.h"
+#include "workspace/scaleCanvas.h"
+
+#include "toolkit/BevelButton.h"
+#include "toolkit/Canvas.h"
 #include "toolkit/FolderItem.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/Label.h"
+#include "toolkit/Listbox.h"
+#include "toolkit/PopupMenu.h"
+#include "toolkit/ProgressWheel.h"
+#include "toolkit/PushButton.h"
+#include "toolkit/TextField.h"
+#include "toolkit/Thread.h"
+#include "toolkit/Timer.h"
 #include "toolkit/Window.h"
 
 #include <cstdint>
@@ -13,6 +27,36 @@ class MainWindow : public tk::Window {
     static tk::Ref<MainWindow> instance() { return tk::Window::instance<MainWindow>(); }
 
     void Layout() override;
+    void CreateControls() override;
+    void _CreateControls0();
+
+    tk::Ref<tk::Listbox> ListBox1() const { return controlAs<tk::Listbox>("ListBox1"); }
+    tk::Ref<tk::TextField> editfield1() const { return controlAs<tk::TextField>("editfield1"); }
+    tk::Ref<tk::Label> StaticText5() const { return controlAs<tk::Label>("StaticText5"); }
+    tk::Ref<Toolbar1> Toolbar11() const { return controlAs<Toolbar1>("Toolbar11"); }
+    tk::Ref<tk::Thread> Thread1() const { return controlAs<tk::Thread>("Thread1"); }
+    tk::Ref<tk::Thread> Thread2() const { return controlAs<tk::Thread>("Thread2"); }
+    tk::Ref<tk::Label> StaticText4() const { return controlAs<tk::Label>("StaticText4"); }
+    tk::Ref<scaleCanvas> Canvas1() const { return controlAs<scaleCanvas>("Canvas1"); }
+    tk::Ref<tk::Canvas> Canvas13() const { return controlAs<tk::Canvas>("Canvas13"); }
+    tk::Ref<tk::Label> Label1() const { return controlAs<tk::Label>("Label1"); }
+    tk::Ref<tk::GroupBox> GroupBox1() const { return controlAs<tk::GroupBox>("GroupBox1"); }
+    tk::Ref<tk::Label> Label2() const { return controlAs<tk::Label>("Label2"); }
+    tk::Ref<tk::Label> StaticText41() const { return controlAs<tk::Label>("StaticText41"); }
+    tk::Ref<tk::BevelButton> BevelButton1() const { return controlAs<tk::BevelButton>("BevelButton1"); }
+    tk::Ref<tk::Label> Label3() const { return controlAs<tk::Label>("Label3"); }
+    tk::Ref<tk::PushButton> PushButton3() const { return controlAs<tk::PushButton>("PushButton3"); }
+    tk::Ref<tk::PopupMenu> PopupMenu1() const { return controlAs<tk::PopupMenu>("PopupMenu1"); }
+    tk::Ref<tk::Timer> Timer1() const { return controlAs<tk::Timer>("Timer1"); }
+    tk::Ref<tk::ProgressWheel> ProgressWheel1() const { return controlAs<tk::ProgressWheel>("ProgressWheel1"); }
+    tk::Ref<tk::PushButton> PushButton4() const { return controlAs<tk::PushButton>("PushButton4"); }
+    tk::Ref<tk::Label> ImgNumLabel() const { return controlAs<tk::Label>("ImgNumLabel"); }
+    tk::Ref<tk::PushButton> PushButton2() const { return controlAs<tk::PushButton>("PushButton2"); }
+    tk::Ref<tk::PushButton> PushButton5() const { return controlAs<tk::PushButton>("PushButton5"); }
+    tk::Ref<tk::Label> bottomLeftLabel() const { return controlAs<tk::Label>("bottomLeftLabel"); }
+
+    // Shows a folder chooser and discards what it gives.
+    void PushButton4_Action(tk::PushButton& sender);
 
     void Event_Close() override;
     void Event_Activate() override;

@@ -1,5 +1,5 @@
 // The resource pictures, the bundled scripts and the user's guide command.
-#include "tests/shell/ShellFixture.h"
+#include "tests/support/AppFixture.h"
 
 #include "shell/App.h"
 #include "shell/ResourcePictures.h"
@@ -29,7 +29,7 @@ std::string readFile(const fs::path& path) {
 
 void writeFile(const fs::path& path, const std::string& text) { std::ofstream(path) << text; }
 
-TEST_F(ShellTest, EveryPictureLoadsOnceAndKeepsItsSize) {
+TEST_F(AppTest, EveryPictureLoadsOnceAndKeepsItsSize) {
     runTessivoWith([] {
         struct Case {
             tk::Ref<tk::Picture> (*accessor)();
@@ -49,7 +49,7 @@ TEST_F(ShellTest, EveryPictureLoadsOnceAndKeepsItsSize) {
     });
 }
 
-TEST_F(ShellTest, AMissingPictureIsTriedAgainUntilItLoads) {
+TEST_F(AppTest, AMissingPictureIsTriedAgainUntilItLoads) {
     const fs::path file = fs::path(resourcesFolder()) / "save.png";
     const fs::path aside = fs::path(resourcesFolder()) / "save.png.aside";
     fs::rename(file, aside);
@@ -64,7 +64,7 @@ TEST_F(ShellTest, AMissingPictureIsTriedAgainUntilItLoads) {
     });
 }
 
-TEST_F(ShellTest, ScriptRunnersResolveTheirScriptOnEveryCallAndPassTheirParameters) {
+TEST_F(AppTest, ScriptRunnersResolveTheirScriptOnEveryCallAndPassTheirParameters) {
     const fs::path record = fs::path(resourcesFolder()).parent_path() / "script-record.txt";
     fs::remove(record);
     setenv("TESSIVO_TEST_RECORD", record.c_str(), 1);
@@ -93,7 +93,7 @@ TEST_F(ShellTest, ScriptRunnersResolveTheirScriptOnEveryCallAndPassTheirParamete
                                 "fit[/c.jpg]\n");
 }
 
-TEST_F(ShellTest, TheUsersGuideOpensItsWebAddress) {
+TEST_F(AppTest, TheUsersGuideOpensItsWebAddress) {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("http", &recorder, "record");
     runTessivoWith([] {

@@ -1,5 +1,5 @@
 // Start-up, quitting and the windows the application shell opens.
-#include "tests/shell/ShellFixture.h"
+#include "tests/support/AppFixture.h"
 
 #include "shell/App.h"
 #include "shell/MenuBar1.h"
@@ -21,7 +21,7 @@
 
 namespace {
 
-TEST_F(ShellTest, MenuBarAndApplicationHandlersAreInPlaceBeforeTheLoopRuns) {
+TEST_F(AppTest, MenuBarAndApplicationHandlersAreInPlaceBeforeTheLoopRuns) {
     bool ran = false;
     runTessivoWith([&] {
         ran = true;
@@ -37,7 +37,7 @@ TEST_F(ShellTest, MenuBarAndApplicationHandlersAreInPlaceBeforeTheLoopRuns) {
     EXPECT_TRUE(ran);
 }
 
-TEST_F(ShellTest, TheMenuBarHoldsItsItemsInOrder) {
+TEST_F(AppTest, TheMenuBarHoldsItsItemsInOrder) {
     runTessivoWith([] {
         auto bar = MenuBar1::instance();
         std::vector<std::string> top;
@@ -64,7 +64,7 @@ TEST_F(ShellTest, TheMenuBarHoldsItsItemsInOrder) {
     });
 }
 
-TEST_F(ShellTest, TheSplashHandsOverToTheMainWindowAfterItsPeriod) {
+TEST_F(AppTest, TheSplashHandsOverToTheMainWindowAfterItsPeriod) {
     runTessivoWith([] {
         ASSERT_TRUE(waitFor([] { return tk::Window::openInstance<SplashWindow>() != nullptr; }));
         QElapsedTimer clock;
@@ -83,7 +83,7 @@ TEST_F(ShellTest, TheSplashHandsOverToTheMainWindowAfterItsPeriod) {
     });
 }
 
-TEST_F(ShellTest, TheMainWindowHasItsStoredShape) {
+TEST_F(AppTest, TheMainWindowHasItsStoredShape) {
     runTessivoWith([] {
         auto main = MainWindow::instance();
         EXPECT_EQ(main->Title(), "Tessivo");
@@ -98,7 +98,7 @@ TEST_F(ShellTest, TheMainWindowHasItsStoredShape) {
     });
 }
 
-TEST_F(ShellTest, QuitFromTheKeyboardEndsTheApplication) {
+TEST_F(AppTest, QuitFromTheKeyboardEndsTheApplication) {
     const int status = runTessivoWith(
         [] {
             QWidget* main = MainWindow::instance()->widget();
@@ -110,12 +110,12 @@ TEST_F(ShellTest, QuitFromTheKeyboardEndsTheApplication) {
     EXPECT_EQ(status, 0);
 }
 
-TEST_F(ShellTest, ClosingTheMainWindowEndsTheApplication) {
+TEST_F(AppTest, ClosingTheMainWindowEndsTheApplication) {
     const int status = runTessivoWith([] { MainWindow::instance()->widget()->close(); }, {.documents = {}, .scriptQuits = true});
     EXPECT_EQ(status, 0);
 }
 
-TEST_F(ShellTest, AboutShowsOneWindowAndAFreshOneAfterItIsClosed) {
+TEST_F(AppTest, AboutShowsOneWindowAndAFreshOneAfterItIsClosed) {
     runTessivoWith([] {
         auto main = MainWindow::instance();
         QAction* about = menuAction(*main, "&File", "About Tessivo...");

@@ -357,12 +357,14 @@ QImage drawRenameIcon() {
 QImage drawListHeader() {
     QImage image(162, 33, QImage::Format_RGB32);
     QPainter p(&image);
+    // Light, like the list rows below it, so that the black "Images" caption
+    // the window draws over it reads well.
     QLinearGradient fill(0, 0, 0, image.height());
-    fill.setColorAt(0.0, QColor(66, 66, 66));
-    fill.setColorAt(1.0, QColor(50, 50, 50));
+    fill.setColorAt(0.0, QColor(236, 236, 239));
+    fill.setColorAt(1.0, QColor(200, 199, 205));
     p.fillRect(image.rect(), fill);
-    p.fillRect(QRect(0, 0, image.width(), 1), QColor(90, 90, 90));
-    p.fillRect(QRect(0, image.height() - 1, image.width(), 1), QColor(26, 26, 26));
+    p.fillRect(QRect(0, 0, image.width(), 1), QColor(250, 250, 252));
+    p.fillRect(QRect(0, image.height() - 1, image.width(), 1), QColor(150, 149, 156));
     return image;
 }
 

@@ -1,4 +1,4 @@
-#include "tests/shell/ShellFixture.h"
+#include "tests/support/AppFixture.h"
 
 #include "toolkit/Window.h"
 #include "toolkit/WindowWidget.h"
@@ -11,11 +11,11 @@
 
 namespace fs = std::filesystem;
 
-std::string ShellTest::resourcesFolder() {
+std::string AppTest::resourcesFolder() {
     return (fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "Resources").string();
 }
 
-void ShellTest::SetUp() {
+void AppTest::SetUp() {
     const fs::path resources = resourcesFolder();
     fs::remove_all(resources);
     fs::copy(TESSIVO_SOURCE_RESOURCES, resources, fs::copy_options::recursive);

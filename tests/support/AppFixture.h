@@ -17,7 +17,7 @@ QAction* menuAction(tk::Window& window, const char* menu, const char* item);
 
 // Runs with a fresh copy of the application's resources in the Resources
 // folder beside this test program's folder, where the application looks.
-class ShellTest : public ::testing::Test {
+class AppTest : public ::testing::Test {
   protected:
     void SetUp() override;
     // The test bundle's Resources folder.

@@ -1,0 +1,410 @@
+// The list control: rows, hidden columns, selection and its Change events, drawing, keys and file drops.
+#include "tests/support/RunTime.h"
+
+#include "toolkit/DragItem.h"
+#include "toolkit/FileType.h"
+#include "toolkit/FolderItem.h"
+#include "toolkit/Graphics.h"
+#include "toolkit/Listbox.h"
+#include "toolkit/Picture.h"
+#include "toolkit/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int rowHeight = 40;
+constexpr int rowCount = 5;
+
+// A window with one multiple-selection list that records its Change events.
+class ListWindow : public tk::Window {
+  public:
+    tk::Ref<tk::Listbox> list;
+    int changes = 0;
+    // ListIndex and ListCount as each Change handler saw them.
+    std::vector<int> indexesSeen;
+    std::vector<int> countsSeen;
+    std::function<void(tk::Listbox&)> onChange;
+
+    void Layout() override { applyStoredProperties({{"Width", 300}, {"Height", 400}, {"Title", "List"}}); }
+    void CreateControls() override {
+        list = __New<tk::Listbox>();
+        _AddControl(list, "List");
+        list->applyStoredProperties({{"Left", 10},
+                                     {"Top", 10},
+                                     {"Width", 162},
+                                     {"Height", 300},
+                                     {"DefaultRowHeight", rowHeight},
+                                     {"SelectionType", 1},
+                                     {"Border", false},
+                                     {"UseFocusRing", false}});
+        list->Change.bind([this](tk::Listbox& l) {
+            ++changes;
+            indexesSeen.push_back(l.ListIndex());
+            countsSeen.push_back(l.ListCount());
+            if (onChange)
+                onChange(l);
+        });
+    }
+};
+
+class ListboxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ensureRunTime();
+        window = tk::Window::instance<ListWindow>();
+        list = window->list;
+        refill();
+    }
+    void TearDown() override {
+        // The closed window's activation change is handled while the window still exists.
+        window->Close();
+        QTest::qWait(1);
+        list.clear();
+        window.clear();
+        QTest::qWait(1);
+    }
+
+    QAbstractItemView* view() const { return static_cast<QAbstractItemView*>(list->qwidget()); }
+    QPoint rowCentre(int row) const { return view()->visualRect(view()->model()->index(row, 0)).center(); }
+    std::vector<int> selectedRows() const {
+        std::vector<int> rows;
+        for (int row = 0; row < list->ListCount(); ++row)
+            if (list->Selected(row))
+                rows.push_back(row);
+        return rows;
+    }
+    // The rows r0 to r4, none selected.
+    void refill() {
+        list->DeleteAllRows();
+        for (int row = 0; row < rowCount; ++row)
+            list->AddRow("r" + std::to_string(row));
+        selectOnly({});
+    }
+    void selectOnly(const std::vector<int>& rows) {
+        list->setListIndex(-1);
+        for (int row : rows)
+            list->setSelected(row, true);
+        window->changes = 0;
+        window->indexesSeen.clear();
+        window->countsSeen.clear();
+    }
+
+    tk::Ref<ListWindow> window;
+    tk::Ref<tk::Listbox> list;
+};
+
+TEST_F(ListboxTest, CodeRaisesOneChangeBeforeReturningAndOnlyWhenTheSelectionChanged) {
+    struct Case {
+        const char* what;
+        std::vector<int> before;
+        std::function<void(tk::Listbox&)> act;
+        std::vector<int> after;
+        int changes;
+    };
+    const Case cases[] = {
+        {"select a row", {}, [](tk::Listbox& l) { l.setListIndex(2); }, {2}, 1},
+        {"select a row alone", {1, 3}, [](tk::Listbox& l) { l.setListIndex(3); }, {3}, 1},
+        {"select the sole selected row", {2}, [](tk::Listbox& l) { l.setListIndex(2); }, {2}, 0},
+        {"clear", {1, 4}, [](tk::Listbox& l) { l.setListIndex(-1); }, {}, 1},
+        {"clear nothing", {}, [](tk::Listbox& l) { l.setListIndex(-1); }, {}, 0},
+        {"index past the end", {1}, [](tk::Listbox& l) { l.setListIndex(rowCount); }, {1}, 0},
+        {"index below -1", {1}, [](tk::Listbox& l) { l.setListIndex(-2); }, {1}, 0},
+        {"add to the selection", {3}, [](tk::Listbox& l) { l.setSelected(1, true); }, {1, 3}, 1},
+        {"add a selected row", {3}, [](tk::Listbox& l) { l.setSelected(3, true); }, {3}, 0},
+        {"take out of the selection", {1, 3}, [](tk::Listbox& l) { l.setSelected(1, false); }, {3}, 1},
+        {"remove a selected row", {2}, [](tk::Listbox& l) { l.RemoveRow(2); }, {}, 1},
+        {"remove an unselected row above", {3}, [](tk::Listbox& l) { l.RemoveRow(1); }, {2}, 0},
+        {"remove a row that is not there", {3}, [](tk::Listbox& l) { l.RemoveRow(rowCount); }, {3}, 0},
+        {"delete all with a selection", {0, 4}, [](tk::Listbox& l) { l.DeleteAllRows(); }, {}, 1},
+        {"delete all without", {}, [](tk::Listbox& l) { l.DeleteAllRows(); }, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        refill();
+        selectOnly(c.before);
+        c.act(*list);
+        EXPECT_EQ(selectedRows(), c.after);
+        EXPECT_EQ(window->changes, c.changes);
+        const int lowest = c.after.empty() ? -1 : c.after.front();
+        EXPECT_EQ(list->ListIndex(), lowest);
+        // The handler sees the change made, never a step of it.
+        if (c.changes == 1) {
+            EXPECT_EQ(window->indexesSeen, std::vector<int>{lowest});
+            EXPECT_EQ(window->countsSeen, std::vector<int>{list->ListCount()});
+        }
+    }
+
+    // A single-selection list keeps one row selected, and removing it selects no other.
+    list->applyStoredProperties({{"SelectionType", 0}});
+    refill();
+    selectOnly({1});
+    list->setSelected(3, true);
+    EXPECT_EQ(selectedRows(), std::vector<int>{3});
+    list->setListIndex(2);
+    list->RemoveRow(2);
+    EXPECT_EQ(list->ListIndex(), -1);
+    EXPECT_EQ(window->changes, 3);
+}
+
+TEST_F(ListboxTest, EachUserSelectionRaisesOneChange) {
+    QWidget* viewport = view()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowCentre(1));
+    EXPECT_EQ(window->changes, 1);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{1}));
+
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, rowCentre(3));
+    EXPECT_EQ(window->changes, 2);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{1, 2, 3}));
+
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::ControlModifier, rowCentre(2));
+    EXPECT_EQ(window->changes, 3);
+    EXPECT_EQ(selectedRows(), (std::vector<int>{1, 3}));
+
+    QTest::keyClick(view(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window->changes, 4);
+    EXPECT_EQ(list->ListIndex(), 0);
+    EXPECT_EQ(int(selectedRows().size()), rowCount);
+
+    // Clicking the only selected row again changes nothing.
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowCentre(4));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, rowCentre(4));
+    EXPECT_EQ(window->changes, 5);
+    EXPECT_EQ(window->indexesSeen.back(), 4);
+}
+
+TEST_F(ListboxTest, ChangesThatHandlersMakeFollowAfterTheHandlerReturns) {
+    struct Case {
+        const char* what;
+        std::function<void(tk::Listbox&)> onChange;
+        std::vector<int> indexesSeen;
+        int rowsLeft;
+    };
+    const Case cases[] = {
+        {"the handler moves the selection", [](tk::Listbox& l) { l.setListIndex(0); }, {2, 0}, rowCount},
+        {"the handler removes the selected row and runs the event loop",
+         [](tk::Listbox& l) {
+             if (l.ListIndex() >= 0)
+                 l.RemoveRow(l.ListIndex());
+             QCoreApplication::processEvents();
+         },
+         {2, -1},
+         rowCount - 1},
+        {"the handler empties the list", [](tk::Listbox& l) { l.DeleteAllRows(); }, {2, -1}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        refill();
+        window->onChange = c.onChange;
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, rowCentre(2));
+        window->onChange = nullptr;
+        EXPECT_EQ(window->indexesSeen, c.indexesSeen);
+        EXPECT_EQ(list->ListCount(), c.rowsLeft);
+    }
+
+    // A handler that never leaves the selection alone still lets the setter return, and the list goes on.
+    refill();
+    window->onChange = [](tk::Listbox& l) { l.setListIndex((l.ListIndex() + 1) % l.ListCount()); };
+    list->setListIndex(0);
+    window->onChange = nullptr;
+    EXPECT_GT(window->changes, 1);
+    selectOnly({});
+    list->setListIndex(2);
+    EXPECT_EQ(window->indexesSeen, std::vector<int>{2});
+}
+
+TEST_F(ListboxTest, HiddenColumnsStayWithTheirRow) {
+    list->setCell(1, 1, "one");
+    list->setCell(1, 4, "four");
+    list->setCell(2, 1, "two");
+    EXPECT_EQ(list->Cell(1, 0), "r1");
+    EXPECT_EQ(list->Cell(1, 1), "one");
+    EXPECT_EQ(list->Cell(1, 3), "");
+    EXPECT_EQ(list->Cell(1, 4), "four");
+
+    list->RemoveRow(0);
+    EXPECT_EQ(list->Cell(0, 1), "one");
+    EXPECT_EQ(list->Cell(1, 1), "two");
+    EXPECT_EQ(list->LastIndex(), rowCount - 2);
+
+    // Only column 0 is shown.
+    list->setCell(0, 0, "shown");
+    EXPECT_EQ(view()->model()->data(view()->model()->index(0, 0)).toString(), "shown");
+    EXPECT_EQ(view()->model()->columnCount(), 1);
+
+    for (int row : {-1, rowCount, 100}) {
+        list->setCell(row, 1, "ignored");
+        EXPECT_EQ(list->Cell(row, 1), "");
+        EXPECT_EQ(list->Cell(row, 0), "");
+    }
+    EXPECT_EQ(list->Cell(0, -1), "");
+    EXPECT_EQ(list->ListCount(), rowCount - 1);
+}
+
+TEST_F(ListboxTest, CellBackgroundPaintDrawsUnderThePictureAndReplacesTheHighlight) {
+    const QColor grey(205, 204, 209);
+    const QColor red(255, 0, 0);
+    // Wider than the list, shorter than the row.
+    auto picture = tk::makeRef<tk::Picture>(316, 20);
+    picture->mutableImage().fill(red);
+    list->setRowPicture(0, picture);
+    list->setSelected(1, true);
+
+    std::vector<QSize> cellSizes;
+    list->CellBackgroundPaint.bind([&](tk::Listbox&, tk::Graphics& g, int, int column) {
+        cellSizes.emplace_back(g.Width(), g.Height());
+        EXPECT_EQ(column, 0);
+        g.setForeColor(tk::RGB(205, 204, 209));
+        g.FillRect(0, 0, g.Width(), g.Height());
+        return true;
+    });
+    QWidget* viewport = view()->viewport();
+    QImage shot = viewport->grab().toImage();
+    ASSERT_FALSE(cellSizes.empty());
+    for (QSize size : cellSizes)
+        EXPECT_EQ(size, QSize(viewport->width(), rowHeight));
+    const QRect first = view()->visualRect(view()->model()->index(0, 0));
+    const QRect second = view()->visualRect(view()->model()->index(1, 0));
+    EXPECT_EQ(first.height(), rowHeight);
+    EXPECT_EQ(shot.pixelColor(first.left() + 1, first.center().y()), red);
+    EXPECT_EQ(shot.pixelColor(first.right() - 1, first.center().y()), red); // clipped at the cell's edge
+    EXPECT_EQ(shot.pixelColor(first.left() + 1, first.top() + 2), grey);    // centred: background above it
+    EXPECT_EQ(shot.pixelColor(second.right() - 2, second.center().y()), grey);
+
+    // Unhandled, the selected row shows the highlight.
+    list->CellBackgroundPaint.bind([](tk::Listbox&, tk::Graphics&, int, int) { return false; });
+    shot = viewport->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(second.right() - 2, second.center().y()),
+              view()->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+TEST_F(ListboxTest, KeyDownSeesKeysBeforeTheList) {
+    std::vector<std::string> keys;
+    bool handled = true;
+    list->KeyDown.bind([&](tk::Listbox&, const std::string& key) {
+        keys.push_back(key);
+        return handled;
+    });
+    // Key events as the window system sends them: with Control, a letter's text is a control character.
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        std::vector<std::string> seen;
+    };
+    for (const Case& c :
+         {Case{Qt::Key_A, Qt::ControlModifier, QString(QChar(1)), {"a"}},
+          Case{Qt::Key_A, Qt::ShiftModifier, "A", {"A"}}, Case{Qt::Key_Down, {}, "", {"Down"}},
+          Case{Qt::Key_Shift, Qt::ShiftModifier, "", {}}}) {
+        keys.clear();
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, c.text);
+        QApplication::sendEvent(view(), &press);
+        EXPECT_EQ(keys, c.seen);
+    }
+    EXPECT_EQ(window->changes, 0);
+    EXPECT_EQ(list->ListIndex(), -1);
+
+    handled = false;
+    QTest::keyClick(view(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(int(selectedRows().size()), rowCount);
+    EXPECT_EQ(window->changes, 1);
+}
+
+TEST_F(ListboxTest, FileDropsReachDropObjectOnceAccepted) {
+    QTemporaryDir folder;
+    std::vector<std::string> paths;
+    QList<QUrl> urls;
+    for (const char* name : {"a.jpg", "b c.png"}) {
+        const QString path = folder.path() + "/" + name;
+        QFile(path).open(QIODevice::WriteOnly);
+        urls.push_back(QUrl::fromLocalFile(path));
+        paths.push_back(QFile::encodeName(path).toStdString());
+    }
+    urls.push_back(QUrl("https://example.org/c.jpg"));
+    tk::FileType photos;
+    photos.Name = "listbox test photos";
+    photos.Operator_Convert();
+
+    std::vector<std::string> dropped;
+    int action = -1;
+    list->DropObject.bind([&](tk::Listbox&, tk::DragItem& item, int a) {
+        action = a;
+        do {
+            if (item.FolderItemAvailable())
+                dropped.push_back(item.FolderItem()->nativePath());
+        } while (item.NextItem());
+        EXPECT_FALSE(item.NextItem());
+    });
+    auto drop = [&](const QList<QUrl>& what) {
+        QMimeData data;
+        data.setUrls(what);
+        const QPoint at = rowCentre(0);
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view()->viewport(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view()->viewport(), &dropped);
+        return enter.isAccepted() && dropped.isAccepted();
+    };
+
+    EXPECT_FALSE(drop(urls));
+    list->AcceptFileDrop("nobody registered this");
+    EXPECT_FALSE(drop(urls));
+    EXPECT_TRUE(dropped.empty());
+
+    list->AcceptFileDrop(photos.Name);
+    EXPECT_FALSE(drop({QUrl("https://example.org/c.jpg")}));
+    EXPECT_TRUE(dropped.empty());
+    EXPECT_TRUE(drop(urls));
+    EXPECT_EQ(dropped, paths);
+    EXPECT_EQ(action, tk::DragItem::DragActionCopy);
+}
+
+TEST_F(ListboxTest, StoredPropertiesOfTheAppsListAreTakenAndUnknownOnesRefused) {
+    list->applyStoredProperties({{"ColumnCount", 1},
+                                 {"HasHeading", false},
+                                 {"Hierarchical", false},
+                                 {"DefaultRowHeight", 110},
+                                 {"SelectionType", 1},
+                                 {"RequiresSelection", false},
+                                 {"Border", true},
+                                 {"ScrollbarVertical", true},
+                                 {"ScrollbarHorizontal", false},
+                                 {"GridLinesHorizontal", 0},
+                                 {"GridLinesVertical", 0},
+                                 {"UseFocusRing", false},
+                                 {"EnableDrag", false},
+                                 {"EnableDragReorder", false},
+                                 {"ColumnsResizable", false},
+                                 {"InitialValue", "x\ty\r\nz"},
+                                 {"TextFont", "System"},
+                                 {"TextSize", 12},
+                                 {"Bold", false},
+                                 {"TabStop", true},
+                                 {"AutoHideScrollbars", true},
+                                 {"ColumnWidths", ""},
+                                 {"TabIndex", 17},
+                                 {"Visible", true}});
+    EXPECT_EQ(view()->visualRect(view()->model()->index(0, 0)).height(), 110);
+    EXPECT_EQ(list->ListCount(), rowCount + 2);
+    EXPECT_EQ(list->Cell(rowCount, 0), "x");
+    EXPECT_EQ(list->Cell(rowCount, 1), "y");
+    EXPECT_EQ(list->Cell(rowCount + 1, 0), "z");
+    EXPECT_EQ(list->LastIndex(), rowCount + 1);
+    EXPECT_THROW(list->applyStoredProperties({{"HeadingIndex", 0}}), tk::UnsupportedOperationException);
+}
+
+} // namespace

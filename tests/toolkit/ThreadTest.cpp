@@ -1,0 +1,346 @@
+// Threads, their calls into the main thread, long loops and the busy controls, on the offscreen platform.
+#include "tests/support/RunTime.h"
+
+#include "toolkit/BevelButton.h"
+#include "toolkit/Label.h"
+#include "toolkit/LongLoop.h"
+#include "toolkit/MainThreadCall.h"
+#include "toolkit/Menu.h"
+#include "toolkit/ProgressWheel.h"
+#include "toolkit/Runtime.h"
+#include "toolkit/Thread.h"
+#include "toolkit/Window.h"
+#include "toolkit/WindowWidget.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+class ThreadWindow : public tk::Window {
+  public:
+    void Layout() override { applyStoredProperties({{"Width", 300}, {"Height", 200}, {"Title", "Threads"}}); }
+    void CreateControls() override {
+        _AddControl(__New<tk::Thread>(), "Worker");
+        _AddControl(__New<tk::Label>(), "Status");
+        _AddControl(__New<tk::BevelButton>(), "Button");
+        controlAs<tk::BevelButton>("Button")->applyStoredProperties(
+            {{"Left", 10}, {"Top", 10}, {"Width", 80}, {"Height", 22}, {"Caption", "Scale"}, {"CaptionAlign", 3}});
+        _AddControl(__New<tk::ProgressWheel>(), "Wheel");
+        controlAs<tk::ProgressWheel>("Wheel")->applyStoredProperties({{"Left", 100}, {"Top", 10}});
+    }
+    tk::Ref<tk::Thread> worker() const { return controlAs<tk::Thread>("Worker"); }
+};
+
+class ThreadTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ensureRunTime();
+        window = tk::Window::instance<ThreadWindow>();
+    }
+    void TearDown() override {
+        if (window)
+            window->Close();
+        window.clear();
+        QTest::qWait(1);
+    }
+    // Starts the body and runs the event loop until the body has ended.
+    void runToEnd(std::function<void()> body) {
+        window->worker()->RunEvent.bind([body](tk::Thread&) { body(); });
+        window->worker()->Run();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window->worker()->isRunning(); }, 10000));
+    }
+
+    tk::Ref<ThreadWindow> window;
+};
+
+// How the main thread may be busy while a body calls it: none of them keeps the steps out.
+const std::vector<std::pair<const char*, std::function<void(const std::function<bool()>&)>>> mainThreadWaits{
+    {"QTest::qWaitFor", [](const std::function<bool()>& done) { (void)QTest::qWaitFor(done, 10000); }},
+    {"a nested event loop, as a modal dialog runs",
+     [](const std::function<bool()>& done) {
+         QEventLoop loop;
+         QTimer poll;
+         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+             if (done())
+                 loop.quit();
+         });
+         poll.start(5);
+         QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+         loop.exec();
+     }},
+    {"a long loop's backgroundTasks",
+     [](const std::function<bool()>& done) {
+         tk::LongLoop loop;
+         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+         while (!done() && std::chrono::steady_clock::now() < deadline)
+             tk::backgroundTasks();
+     }},
+};
+
+TEST_F(ThreadTest, StepsRunOnTheMainThreadInOrderEachFinishedBeforeTheNext) {
+    for (const auto& [how, wait] : mainThreadWaits) {
+        SCOPED_TRACE(how);
+        constexpr int count = 200;
+        std::vector<int> finished;
+        bool allOnMainThread = true, eachSawThePreviousFinished = true;
+        auto worker = window->worker();
+        worker->RunEvent.bind([&](tk::Thread&) {
+            for (int i = 0; i < count; ++i)
+                tk::runOnMainThread([&, i] {
+                    allOnMainThread = allOnMainThread && tk::isMainThread();
+                    eachSawThePreviousFinished = eachSawThePreviousFinished && int(finished.size()) == i;
+                    finished.push_back(i);
+                });
+        });
+        worker->Run();
+        wait([&] { return !worker->isRunning(); });
+        ASSERT_FALSE(worker->isRunning());
+        EXPECT_EQ(finished.size(), std::size_t(count));
+        EXPECT_TRUE(allOnMainThread);
+        EXPECT_TRUE(eachSawThePreviousFinished);
+    }
+}
+
+TEST_F(ThreadTest, RunStartsTheBodyOnceAtATimeAndAgainOnceItHasEnded) {
+    auto worker = window->worker();
+    std::atomic<int> bodies{0};
+    std::atomic<bool> release{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        ++bodies;
+        while (!release)
+            std::this_thread::yield();
+    });
+    worker->Run();
+    worker->Run();
+    EXPECT_TRUE(worker->isRunning());
+    release = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !worker->isRunning(); }, 10000));
+    EXPECT_EQ(bodies, 1);
+    worker->Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !worker->isRunning(); }, 10000));
+    EXPECT_EQ(bodies, 2);
+}
+
+TEST_F(ThreadTest, AControlIsTouchedThroughAStepNeverDirectly) {
+    auto status = window->controlAs<tk::Label>("Status");
+    std::string message;
+    runToEnd([&] {
+        tk::runOnMainThread([&] { status->setText("from a step"); });
+        try {
+            status->setText("from the body");
+        } catch (const tk::ThreadAccessingUIException& e) {
+            message = e.what();
+        }
+    });
+    EXPECT_EQ(status->Text(), "from a step");
+    EXPECT_EQ(message, "A thread has attempted to manipulate a user interface element. This can only be done "
+                       "from the application's main thread.");
+}
+
+TEST_F(ThreadTest, AnExceptionAStepRaisesComesBackToTheBody) {
+    std::string caught;
+    bool laterStepRan = false;
+    runToEnd([&] {
+        try {
+            tk::runOnMainThread([] { throw tk::UnsupportedOperationException("no such picture"); });
+        } catch (const tk::UnsupportedOperationException& e) {
+            caught = e.what();
+        }
+        tk::runOnMainThread([&] { laterStepRan = true; });
+    });
+    EXPECT_EQ(caught, "no such picture");
+    EXPECT_TRUE(laterStepRan);
+}
+
+TEST(ThreadStopTest, DestroyingTheThreadStopsABodyWaitingForTheMainThread) {
+    ensureRunTime();
+    auto worker = tk::makeRef<tk::Thread>();
+    std::atomic<bool> calling{false}, stopped{false}, stepRan{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        calling = true;
+        try {
+            tk::runOnMainThread([&] { stepRan = true; });
+        } catch (const tk::ThreadStoppedException&) {
+            stopped = true;
+        }
+    });
+    worker->Run();
+    // The main thread takes no events meanwhile, so the step cannot run before the Thread goes.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!calling && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    worker.clear();
+    EXPECT_TRUE(stopped);
+    QTest::qWait(1);
+    EXPECT_FALSE(stepRan);
+}
+
+TEST(ThreadAtQuitTest, ACallAfterTheEventLoopHasEndedRaisesInsteadOfWaiting) {
+    ensureRunTime();
+    auto worker = tk::makeRef<tk::Thread>();
+    std::atomic<bool> raised{false}, secondStepRan{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        tk::runOnMainThread([] { QCoreApplication::exit(0); });
+        try {
+            tk::runOnMainThread([&] { secondStepRan = true; });
+        } catch (const tk::ThreadStoppedException&) {
+            raised = true;
+        }
+    });
+    QTimer::singleShot(0, [&] { worker->Run(); });
+    QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (worker->isRunning() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    EXPECT_TRUE(raised);
+    EXPECT_FALSE(secondStepRan);
+    // This application has quit for good; the tests after this one get a new one.
+    worker.clear();
+    tk::RuntimeExit();
+    ensureRunTime();
+}
+
+class LongLoopTest : public ThreadTest {
+  protected:
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(window->widget(), key, modifiers);
+    }
+};
+
+TEST_F(LongLoopTest, OnlyCtrlPeriodDuringALoopCancelsIt) {
+    struct Case {
+        const char* what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool cancels;
+    };
+    for (const Case& c : {Case{"Ctrl+period", Qt::Key_Period, Qt::ControlModifier, true},
+                          Case{"period", Qt::Key_Period, Qt::NoModifier, false},
+                          Case{"Ctrl+comma", Qt::Key_Comma, Qt::ControlModifier, false}}) {
+        SCOPED_TRACE(c.what);
+        tk::LongLoop loop;
+        EXPECT_FALSE(tk::getUserCancelled());
+        press(c.key, c.modifiers);
+        tk::backgroundTasks();
+        EXPECT_EQ(tk::getUserCancelled(), c.cancels);
+    }
+}
+
+TEST_F(LongLoopTest, APressWhileNoLoopRunsDoesNotCancelTheNextLoop) {
+    {
+        tk::LongLoop first;
+        press(Qt::Key_Period, Qt::ControlModifier);
+        ASSERT_TRUE(tk::getUserCancelled());
+    }
+    {
+        // A loop that begins forgets the presses of the loops before it.
+        tk::LongLoop second;
+        EXPECT_FALSE(tk::getUserCancelled());
+    }
+    press(Qt::Key_Period, Qt::ControlModifier);
+    EXPECT_FALSE(tk::getUserCancelled());
+    tk::LongLoop third;
+    EXPECT_FALSE(tk::getUserCancelled());
+}
+
+TEST_F(LongLoopTest, ALoopInAThreadSeesThePressOnTheMainThread) {
+    auto worker = window->worker();
+    std::atomic<bool> looping{false}, cancelled{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        tk::LongLoop loop;
+        looping = true;
+        while (!tk::getUserCancelled())
+            tk::backgroundTasks();
+        cancelled = true;
+    });
+    worker->Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bool(looping); }, 10000));
+    press(Qt::Key_Period, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return bool(cancelled); }, 10000));
+}
+
+class BevelButtonTest : public ThreadTest {
+  protected:
+    QWidget* button() { return window->controlAs<tk::BevelButton>("Button")->qwidget(); }
+    // Through the window system, which turns a right-click into a context-menu request.
+    void click(Qt::MouseButton which, QPoint at) {
+        QTest::mouseClick(window->widget()->windowHandle(), which, Qt::NoModifier,
+                          button()->mapTo(window->widget(), at));
+    }
+};
+
+TEST_F(BevelButtonTest, ARightClickBuildsTheMenuAndTheChosenEntryComesBack) {
+    auto bevel = window->controlAs<tk::BevelButton>("Button");
+    int baseCountAtFirst = -1, x = -1, y = -1;
+    tk::Ref<tk::MenuItem> rotate, hit;
+    bevel->ConstructContextualMenu.bind([&](tk::BevelButton&, tk::Ref<tk::MenuItem> base, int atX, int atY) {
+        baseCountAtFirst = base->Count();
+        x = atX;
+        y = atY;
+        base->Append(tk::makeRef<tk::MenuItem>("Scale"));
+        rotate = tk::makeRef<tk::MenuItem>("Rotate");
+        base->Append(rotate);
+        return true;
+    });
+    bevel->ContextualMenuAction.bind([&](tk::BevelButton&, tk::Ref<tk::MenuItem> item) {
+        hit = item;
+        return true;
+    });
+    click(Qt::RightButton, QPoint(5, 6));
+    EXPECT_EQ(baseCountAtFirst, 0);
+    EXPECT_EQ(x, 5);
+    EXPECT_EQ(y, 6);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "Scale");
+    menu->actions()[1]->trigger();
+    menu->close();
+    EXPECT_EQ(hit, rotate);
+}
+
+TEST_F(BevelButtonTest, AClickRaisesActionAndAMenuNotAskedForIsNotShown) {
+    auto bevel = window->controlAs<tk::BevelButton>("Button");
+    int actions = 0;
+    bevel->Action.bind([&](tk::BevelButton&) { ++actions; });
+    bevel->ConstructContextualMenu.bind([](tk::BevelButton&, tk::Ref<tk::MenuItem> base, int, int) {
+        base->Append(tk::makeRef<tk::MenuItem>("Scale"));
+        return false;
+    });
+    click(Qt::LeftButton, QPoint(5, 6));
+    click(Qt::RightButton, QPoint(5, 6));
+    EXPECT_EQ(actions, 1);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+using ProgressWheelTest = ThreadTest;
+
+TEST_F(ProgressWheelTest, TurnsOnlyWhileVisible) {
+    auto wheel = window->controlAs<tk::ProgressWheel>("Wheel");
+    QWidget* widget = wheel->qwidget();
+    auto turnsWithin = [&](int ms) {
+        const QImage before = widget->grab().toImage();
+        return QTest::qWaitFor([&] { return widget->grab().toImage() != before; }, ms);
+    };
+    EXPECT_TRUE(turnsWithin(2000));
+    wheel->setVisible(false);
+    EXPECT_FALSE(turnsWithin(400));
+    wheel->setVisible(true);
+    EXPECT_TRUE(turnsWithin(2000));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+#pragma once
+
+// The Qt side of a Listbox: its rows, how a row is drawn, and the view that
+// takes the list's keys and drops. Toolkit-internal.
+#include <QAbstractListModel>
+#include <QListView>
+#include <QPixmap>
+#include <QStyledItemDelegate>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class Listbox;
+
+// The rows with every column's text and their pictures; only column 0 is shown.
+class ListboxModel : public QAbstractListModel {
+  public:
+    struct Row {
+        std::uint64_t id; // stays with the row while rows above it come and go
+        std::vector<std::string> cells;
+        QPixmap picture;
+    };
+
+    explicit ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    int count() const { return int(rows_.size()); }
+    bool has(int row) const { return row >= 0 && row < count(); }
+    const Row& row(int row) const { return rows_[std::size_t(row)]; }
+    std::string cell(int row, int column) const;
+
+    void append(const std::string& text);
+    void setCell(int row, int column, const std::string& text);
+    void setPicture(int row, QPixmap picture);
+    void remove(int row);
+    void clear();
+
+  private:
+    std::vector<Row> rows_;
+    std::uint64_t nextId_ = 1;
+};
+
+class ListboxView;
+
+// Draws a row: the background (the list's CellBackgroundPaint, else the
+// highlight or the base colour), the picture, then the text.
+class ListboxDelegate : public QStyledItemDelegate {
+  public:
+    explicit ListboxDelegate(ListboxView& view);
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  private:
+    bool paintBackground(QPainter& painter, const QRect& cell, int row) const;
+    ListboxView& view_;
+};
+
+class ListboxView : public QListView {
+  public:
+    explicit ListboxView(Listbox* owner);
+    ~ListboxView() override;
+    Listbox* owner() const { return owner_; }
+    void forget() { owner_ = nullptr; }
+    ListboxModel& rows() const { return *rows_; }
+
+    // 0 or less: as tall as a line of text.
+    int rowHeight() const { return rowHeight_; }
+    void setRowHeight(int height);
+    bool gridLines() const { return gridLines_; }
+    void setGridLines(bool on);
+    bool focusRing() const { return focusRing_; }
+    void setFocusRing(bool on);
+    void acceptFileType(const std::string& name);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    bool acceptsDrop(const QMimeData* data) const;
+
+    Listbox* owner_;
+    ListboxModel* rows_;
+    QMetaObject::Connection selectionWatch_;
+    int rowHeight_ = 0;
+    bool gridLines_ = false;
+    bool focusRing_ = false;
+    std::vector<std::string> acceptedFileTypes_;
+};
+
+} // namespace tk

@@ -1,0 +1,29 @@
+#pragma once
+
+namespace tk {
+
+// Marks a long loop for as long as it exists. The user cancels the loops that
+// run by pressing Ctrl+period (Ctrl stands for the command key here). The
+// first loop to begin forgets earlier presses; presses while no loop runs are
+// not recorded.
+class LongLoop {
+  public:
+    LongLoop();
+    ~LongLoop();
+    LongLoop(const LongLoop&) = delete;
+    LongLoop& operator=(const LongLoop&) = delete;
+};
+
+// Called after each item of a long loop. On the main thread it lets pending
+// events run (the user's input, other threads' steps); on another thread it
+// gives way to other threads, and raises ThreadStoppedException once the
+// thread's Thread is being destroyed.
+void backgroundTasks();
+
+// True once the user has pressed Ctrl+period while a long loop runs. Callable from any thread.
+bool getUserCancelled();
+
+// Toolkit-internal: watches the application object that exists now for Ctrl+period.
+void installUserCancelWatch();
+
+} // namespace tk

@@ -1,0 +1,159 @@
+#include "toolkit/PictureSource.h"
+
+#include "toolkit/QtText.h"
+
+#include <QImageReader>
+
+#include <sys/stat.h>
+
+#include <list>
+#include <map>
+#include <mutex>
+
+namespace tk {
+
+namespace {
+
+// Largest picture decoded whole; larger JPEG files are still shown through
+// the decoder's own scaling.
+constexpr qint64 maxDecodedBytes = 512ll * 1024 * 1024;
+
+// Recently decoded levels, shared by every Picture of the same unchanged file.
+class LevelCache {
+  public:
+    static LevelCache& instance() {
+        static LevelCache cache;
+        return cache;
+    }
+
+    QImage find(const FileIdentity& file, int denominator) {
+        std::lock_guard lock(mutex_);
+        auto it = index_.find({file, denominator});
+        if (it == index_.end())
+            return {};
+        entries_.splice(entries_.begin(), entries_, it->second);
+        return it->second->image;
+    }
+
+    void insert(const FileIdentity& file, int denominator, const QImage& image) {
+        const qint64 bytes = image.sizeInBytes();
+        if (bytes > capacity_ / 2)
+            return;
+        std::lock_guard lock(mutex_);
+        const Key key{file, denominator};
+        if (index_.count(key))
+            return;
+        entries_.push_front({key, image});
+        index_[key] = entries_.begin();
+        used_ += bytes;
+        while (used_ > capacity_) {
+            used_ -= entries_.back().image.sizeInBytes();
+            index_.erase(entries_.back().key);
+            entries_.pop_back();
+        }
+    }
+
+  private:
+    struct Key {
+        FileIdentity file;
+        int denominator;
+        friend auto operator<=>(const Key&, const Key&) = default;
+    };
+    struct Entry {
+        Key key;
+        QImage image;
+    };
+    static constexpr qint64 capacity_ = 48ll * 1024 * 1024;
+    std::mutex mutex_;
+    std::list<Entry> entries_;
+    std::map<Key, std::list<Entry>::iterator> index_;
+    qint64 used_ = 0;
+};
+
+bool identify(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    identity = {st.st_dev, st.st_ino, st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return true;
+}
+
+int ceilDiv(int a, int b) { return (a + b - 1) / b; }
+
+} // namespace
+
+std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePath) {
+    auto source = std::make_shared<PictureSource>();
+    if (!identify(nativePath, source->identity_) || source->identity_.size == 0)
+        return nullptr;
+    QImageReader reader(pathToQt(nativePath));
+    reader.setDecideFormatFromContent(true);
+    if (!reader.canRead())
+        return nullptr;
+    source->path_ = nativePath;
+    source->format_ = reader.format();
+    source->stored_ = reader.size();
+    source->transformation_ = reader.transformation();
+    source->scalesWhileDecoding_ = source->format_ == "jpeg" && reader.supportsOption(QImageIOHandler::ScaledSize);
+    if (!source->stored_.isValid() || source->stored_.isEmpty()) {
+        // The header does not tell the size: decode it to know.
+        const QImage whole = source->read(1);
+        if (whole.isNull())
+            return nullptr;
+        source->shown_ = whole.size();
+        LevelCache::instance().insert(source->identity_, 1, whole);
+        return source;
+    }
+    const qint64 wholeBytes = qint64(source->stored_.width()) * source->stored_.height() * 4;
+    const qint64 smallestBytes = source->scalesWhileDecoding_ ? wholeBytes / 64 : wholeBytes;
+    if (smallestBytes > maxDecodedBytes)
+        return nullptr;
+    source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
+                                                                                       : source->stored_;
+    return source;
+}
+
+QImage PictureSource::read(int denominator) const {
+    QImageReader reader(pathToQt(path_), format_);
+    reader.setAutoTransform(true);
+    if (denominator > 1 && scalesWhileDecoding_)
+        reader.setScaledSize(QSize(ceilDiv(stored_.width(), denominator), ceilDiv(stored_.height(), denominator)));
+    QImage image = reader.read();
+    if (image.isNull())
+        return image;
+    if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                              : QImage::Format_RGB32);
+    return image;
+}
+
+QImage PictureSource::decode(int denominator) const {
+    LevelCache& cache = LevelCache::instance();
+    if (QImage cached = cache.find(identity_, denominator); !cached.isNull())
+        return cached;
+    QImage level;
+    if (denominator == 1 || scalesWhileDecoding_) {
+        level = read(denominator);
+    } else {
+        // Without scaling in the decoder, smaller levels are averaged from the whole picture.
+        const QImage whole = decode(1);
+        if (!whole.isNull())
+            level = whole.scaled(ceilDiv(whole.width(), denominator), ceilDiv(whole.height(), denominator),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (!level.isNull())
+        cache.insert(identity_, denominator, level);
+    return level;
+}
+
+int levelFor(const QSize& full, const QSize& source, const QSize& destination) {
+    for (int denominator : {8, 4, 2}) {
+        const double scale = double(ceilDiv(full.width(), denominator)) / full.width();
+        const double scaleY = double(ceilDiv(full.height(), denominator)) / full.height();
+        if (source.width() * scale >= destination.width() && source.height() * scaleY >= destination.height())
+            return denominator;
+    }
+    return 1;
+}
+
+} // namespace tk

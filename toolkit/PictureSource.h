@@ -1,0 +1,54 @@
+#pragma once
+
+// A picture file as a source of decoded pixels, and the process-wide cache of
+// recently decoded levels. Toolkit-internal.
+#include <QByteArray>
+#include <QImage>
+#include <QImageIOHandler>
+#include <QSize>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <sys/types.h>
+
+namespace tk {
+
+// What makes a file the same unchanged file: its identity, size and modification time.
+struct FileIdentity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modifiedNs = 0;
+    friend auto operator<=>(const FileIdentity&, const FileIdentity&) = default;
+};
+
+class PictureSource {
+  public:
+    // The file's picture as its header describes it; null when the file holds
+    // no picture that can be shown (not a picture, or too large to decode).
+    static std::shared_ptr<PictureSource> probe(const std::string& nativePath);
+
+    // The size shown, with the EXIF orientation applied.
+    QSize size() const { return shown_; }
+    // The pixels at 1/denominator of the size (1, 2, 4 or 8), oriented; a null
+    // image when the file cannot be decoded after all.
+    QImage decode(int denominator) const;
+
+  private:
+    QImage read(int denominator) const;
+
+    std::string path_;
+    FileIdentity identity_;
+    QByteArray format_;
+    QSize stored_, shown_;
+    QImageIOHandler::Transformations transformation_ = QImageIOHandler::TransformationNone;
+    bool scalesWhileDecoding_ = false;
+};
+
+// The level of a picture of size full that serves drawing source (in full-size
+// pixels) into destination: the largest of 8, 4, 2 and 1 that keeps at least
+// one level pixel for each destination pixel.
+int levelFor(const QSize& full, const QSize& source, const QSize& destination);
+
+} // namespace tk

@@ -1,0 +1,24 @@
+#include "toolkit/Screen.h"
+
+#include "toolkit/Ref.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace tk {
+
+namespace {
+QScreen& screenAt(int index) {
+    requireMainThread();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* screen = index == 0 ? QGuiApplication::primaryScreen() : index > 0 ? screens.value(index) : nullptr;
+    return deref(screen);
+}
+} // namespace
+
+int Screen::Width() const { return screenAt(index_).size().width(); }
+int Screen::Height() const { return screenAt(index_).size().height(); }
+
+Screen getScreen(int index) { return Screen(index); }
+
+} // namespace tk
