@@ -119,8 +119,8 @@ void BevelButton::setTextColor(Color color) {
 
 void BevelButton::applyBackColor() {
     QPalette palette = button()->palette();
-    palette.setColor(QPalette::Button, hasBackColor_ ? QColor(backColor_.red, backColor_.green, backColor_.blue)
-                                                     : QPalette().color(QPalette::Button));
+    const QColor own(backColor_.red, backColor_.green, backColor_.blue);
+    palette.setColor(QPalette::Button, hasBackColor_ ? own : QPalette().color(QPalette::Button));
     button()->setPalette(palette);
 }
 

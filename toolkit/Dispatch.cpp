@@ -2,6 +2,9 @@
 
 #include "toolkit/DialogHost.h"
 #include "toolkit/Exceptions.h"
+#include "toolkit/MainThreadCall.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
@@ -23,15 +26,25 @@ std::string describe(const std::exception_ptr& exception) {
 } // namespace
 
 void RuntimeUnhandledException(const std::exception_ptr& exception) {
+    try {
+        std::rethrow_exception(exception);
+    } catch (const ThreadStoppedException&) {
+        return; // a thread's body was told to end, and it did
+    } catch (...) {
+    }
     const std::string text = describe(exception);
     std::fprintf(stderr, "tessivo: %s\n", text.c_str());
-    if (!isMainThread())
-        return;
-    try {
-        RuntimeMsgBox(text);
-    } catch (...) {
-        // Nothing more can be shown; the message went to stderr.
-    }
+    auto show = [text] {
+        try {
+            RuntimeMsgBox(text);
+        } catch (...) {
+            // Nothing more can be shown; the message went to stderr.
+        }
+    };
+    if (isMainThread())
+        show();
+    else if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, show, Qt::QueuedConnection);
 }
 
 bool dispatch(const std::function<void()>& call) {

@@ -44,7 +44,8 @@ ThreadStoppedException ownerGone() {
 }
 
 ThreadStoppedException loopEnded() {
-    return ThreadStoppedException("The application has quit: the main thread runs no more steps for threads.");
+    return ThreadStoppedException(
+        "The application has quit: the main thread runs no more steps for threads.");
 }
 
 // Runs the oldest waiting call; on the main thread.

@@ -11,7 +11,7 @@ namespace {
 QScreen& screenAt(int index) {
     requireMainThread();
     const QList<QScreen*> screens = QGuiApplication::screens();
-    QScreen* screen = index == 0 ? QGuiApplication::primaryScreen() : index > 0 ? screens.value(index) : nullptr;
+    QScreen* screen = index == 0 ? QGuiApplication::primaryScreen() : screens.value(index);
     return deref(screen);
 }
 } // namespace

@@ -24,7 +24,7 @@ void applyPriority(int priority) {
 } // namespace
 
 Thread::Thread()
-    : stop_(std::make_shared<WorkerStop>()), running_(std::make_shared<std::atomic<bool>>(false)) {}
+    : stop_(std::make_shared<WorkerStop>()), state_(std::make_shared<RunState>()) {}
 
 Thread::~Thread() {
     if (!thread_.joinable())
@@ -37,21 +37,38 @@ Thread::~Thread() {
 }
 
 void Thread::Run() {
-    if (*running_)
-        return;
+    {
+        std::lock_guard lock(state_->mutex);
+        if (state_->running) {
+            // Started while it runs: the body runs once more after it ends.
+            state_->again = true;
+            return;
+        }
+        state_->running = true;
+    }
     if (thread_.joinable())
         thread_.join(); // the previous body has ended
-    *running_ = true;
     // The body runs on copies: a Thread that lets its body go takes nothing along that the body still uses.
-    thread_ = std::thread([this, body = RunEvent, stop = stop_, running = running_, priority = priority_] {
+    thread_ = std::thread([this, body = RunEvent, stop = stop_, state = state_, priority = priority_] {
         bindWorkerStop(stop);
         applyPriority(priority);
-        body.raise(*this);
-        *running = false;
+        for (;;) {
+            body.raise(*this);
+            std::lock_guard lock(state->mutex);
+            if (!state->again || stop->requested) {
+                state->running = false;
+                state->again = false;
+                return;
+            }
+            state->again = false;
+        }
     });
 }
 
-bool Thread::isRunning() const { return *running_; }
+bool Thread::isRunning() const {
+    std::lock_guard lock(state_->mutex);
+    return state_->running;
+}
 
 bool Thread::applyStoredProperty(const std::string& name, const Variant& value) {
     if (name == "Priority")

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace tk {
@@ -25,7 +26,7 @@ class Thread : public Control {
     Thread();
     ~Thread() override;
 
-    // Starts the body. While the body is still running this does nothing.
+    // Starts the body. Started while it runs, the body runs once more when it ends.
     void Run();
     bool isRunning() const;
 
@@ -43,7 +44,13 @@ class Thread : public Control {
 
   private:
     std::shared_ptr<WorkerStop> stop_;
-    std::shared_ptr<std::atomic<bool>> running_;
+    // Whether the body runs, and whether it is to run once more when it ends.
+    struct RunState {
+        std::mutex mutex;
+        bool running = false;
+        bool again = false;
+    };
+    std::shared_ptr<RunState> state_;
     std::thread thread_;
     int priority_ = 5;
     int stackSize_ = 0;
