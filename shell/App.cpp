@@ -3,6 +3,9 @@
 #include "shell/SplashWindow.h"
 #include "shell/aboutWindow.h"
 
+#include "workspace/MainWindow.h"
+
+#include "toolkit/DialogHost.h"
 #include "toolkit/Runtime.h"
 #include "toolkit/Script.h"
 
@@ -10,6 +13,22 @@ const char* const copyrightLine = "\u00A9 2026 The Tessivo developers";
 const char* const usersGuideURL = "http://www.tessivo.app/docs/TessivoUsersGuide.pdf";
 
 tk::Ref<App> App::instance() { return tk::refCast<App>(tk::RuntimeAppObject()); }
+
+void App::Event_OpenDocument(tk::Ref<tk::FolderItem> item) {
+    if (item->Directory()) {
+        MainWindow::instance()->openDroppedFolder(item);
+        return;
+    }
+    if (tk::Ref<tk::Picture> picture = item->OpenAsPicture()) {
+        MainWindow::instance()->theFileName = item->DisplayName();
+        MainWindow::instance()->Canvas1()->pic = picture;
+        MainWindow::instance()->Canvas1()->Refresh(true);
+        MainWindow::instance()->addAThumb(picture, item);
+    } else {
+        tk::RuntimeMsgBox("No picture available");
+    }
+    MainWindow::instance()->ListBox1()->setListIndex(0);
+}
 
 void App::Event_Open() { SplashWindow::instance()->Show(); }
 

@@ -11,6 +11,7 @@ class App : public tk::Application {
     // The registered application object.
     static tk::Ref<App> instance();
 
+    void Event_OpenDocument(tk::Ref<tk::FolderItem> item) override;
     void Event_Open() override;
     bool _AppleAboutPostelle_Action();
     bool _FileAboutTessivo_Action();

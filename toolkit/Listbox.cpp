@@ -94,6 +94,13 @@ void Listbox::setRowPicture(int row, const Ref<Picture>& picture) {
     model.setPicture(row, picture ? QPixmap::fromImage(picture->image()) : QPixmap());
 }
 
+Ref<Picture> Listbox::RowPicture(int row) const {
+    const ListboxModel& model = rows();
+    if (!model.has(row) || model.row(row).picture.isNull())
+        return nullptr;
+    return makeRef<Picture>(model.row(row).picture.toImage());
+}
+
 int Listbox::ListIndex() const {
     int lowest = -1;
     for (const QItemSelectionRange& range : view()->selectionModel()->selection())

@@ -36,6 +36,8 @@ class Listbox : public RectControl {
     void setCell(int row, int column, const std::string& text);
     // Nil removes the row's picture.
     void setRowPicture(int row, const Ref<Picture>& picture);
+    // The row's picture as the list shows it; nil when it has none.
+    Ref<Picture> RowPicture(int row) const;
 
     // The selected row, the lowest one when several are; -1 for none.
     int ListIndex() const;

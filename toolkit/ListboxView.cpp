@@ -127,9 +127,12 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     const QRect cell = option.rect;
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = colorGroup(option);
+    // The list's own background first; a handler that draws over it and
+    // returns True also takes the place of the selection highlight.
+    painter->fillRect(cell, option.palette.brush(group, QPalette::Base));
     const bool drawn = paintBackground(*painter, cell, index.row());
-    if (!drawn)
-        painter->fillRect(cell, option.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
+    if (!drawn && selected)
+        painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
     if (view_.gridLines())
         painter->fillRect(cell.left(), cell.bottom(), cell.width(), 1,
                           option.palette.brush(group, QPalette::Mid));

@@ -5,6 +5,8 @@
 
 #include "toolkit/BevelButton.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/DragItem.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/FolderItem.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/Label.h"
@@ -55,8 +57,36 @@ class MainWindow : public tk::Window {
     tk::Ref<tk::PushButton> PushButton5() const { return controlAs<tk::PushButton>("PushButton5"); }
     tk::Ref<tk::Label> bottomLeftLabel() const { return controlAs<tk::Label>("bottomLeftLabel"); }
 
+    // The photo list (MainWindowPhotoList.cpp).
+    void ListBox1_DropObject(tk::Listbox& list, tk::DragItem& obj, int action);
+    void ListBox1_Open(tk::Listbox& list);
+    void ListBox1_Change(tk::Listbox& list);
+    bool ListBox1_CellBackgroundPaint(tk::Listbox& list, tk::Graphics& g, int row, int column);
+    bool ListBox1_KeyDown(tk::Listbox& list, const std::string& key);
+    void editfield1_TextChange(tk::TextField& field);
+    void PushButton2_Action(tk::PushButton& sender);
+    void PushButton5_Action(tk::PushButton& sender);
+    // Appends a photo row for the picture read from the file, with its thumbnail.
+    void addAThumb(tk::Ref<tk::Picture> pic, tk::Ref<tk::FolderItem> file);
+
+    // Loading photos and folders (MainWindowLoading.cpp).
+    void Thread1_Run(tk::Thread& thread);
+    void openFolder();
+    void openPhoto();
+    void openDroppedFolder(tk::Ref<tk::FolderItem> folder);
+
+    // The preview (MainWindowPreview.cpp).
+    bool Canvas1_MouseDown(tk::Canvas& c, int x, int y);
+    void Canvas1_Open(tk::Canvas& c);
+    void Timer1_Action(tk::Timer& t);
+
     // Shows a folder chooser and discards what it gives.
     void PushButton4_Action(tk::PushButton& sender);
+
+    // Menu commands (MainWindowMenus.cpp).
+    void AddMenuHandlers() override;
+    bool _FileOpenFolderofPhotos_Action();
+    bool _FileOpenPhoto_Action();
 
     void Event_Close() override;
     void Event_Activate() override;
@@ -79,4 +109,18 @@ class MainWindow : public tk::Window {
     bool loadingImages = false;
     // While True, a change of the size pop-up is ignored.
     bool loadingsizes = false;
+
+  private:
+    enum class LoadEnd { finished, cancelled, superseded };
+    LoadEnd runLoadingLoop(bool onThread1);
+    void beginLoading();
+    void endLoading(LoadEnd end, bool redrawHint);
+
+    // Folder loads: each new one supersedes the one running; the loop of
+    // Thread1 takes over a folder dropped while it runs.
+    int loadGeneration_ = 0;
+    int thread1Generation_ = 0;
+    bool thread1Loading_ = false;
+    bool loadInProgress_ = false;
+    std::string hintBeforeLoading_;
 };

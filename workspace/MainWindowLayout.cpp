@@ -91,6 +91,11 @@ void MainWindow::_CreateControls0() {
                                             {"TextSize", 12},
                                             {"Visible", true},
                                             {"TabIndex", 17}}));
+    ListBox1()->DropObject.bind(this, &MainWindow::ListBox1_DropObject);
+    ListBox1()->Open.bind(this, &MainWindow::ListBox1_Open);
+    ListBox1()->Change.bind(this, &MainWindow::ListBox1_Change);
+    ListBox1()->CellBackgroundPaint.bind(this, &MainWindow::ListBox1_CellBackgroundPaint);
+    ListBox1()->KeyDown.bind(this, &MainWindow::ListBox1_KeyDown);
 
     _AddControl(__New<tk::TextField>(), "editfield1");
     editfield1()->applyStoredProperties(with(placed(219, -80, 348, 20, true, true, true, false),
@@ -106,6 +111,7 @@ void MainWindow::_CreateControls0() {
                                               {"LimitText", 0},
                                               {"Visible", false},
                                               {"TabIndex", 18}}));
+    editfield1()->TextChange.bind(this, &MainWindow::editfield1_TextChange);
 
     _AddControl(__New<tk::Label>(), "StaticText5");
     StaticText5()->applyStoredProperties(label(placed(190, 17, 67, 20, true, true, false, false), "File Name:",
@@ -115,6 +121,7 @@ void MainWindow::_CreateControls0() {
 
     _AddControl(__New<tk::Thread>(), "Thread1");
     Thread1()->applyStoredProperties({{"Priority", 5}, {"StackSize", 0}, {"Index", noIndex}});
+    Thread1()->RunEvent.bind(this, &MainWindow::Thread1_Run);
     _AddControl(__New<tk::Thread>(), "Thread2");
     Thread2()->applyStoredProperties({{"Priority", 5}, {"StackSize", 0}, {"Index", noIndex}});
 
@@ -131,6 +138,8 @@ void MainWindow::_CreateControls0() {
                                            {"UseFocusRing", true},
                                            {"Visible", true},
                                            {"TabIndex", 24}}));
+    Canvas1()->MouseDown.bind(this, &MainWindow::Canvas1_MouseDown);
+    Canvas1()->Open.bind(this, &MainWindow::Canvas1_Open);
 
     _AddControl(__New<tk::Canvas>(), "Canvas13");
     Canvas13()->setBackdrop(listHeaderImage());
@@ -194,6 +203,7 @@ void MainWindow::_CreateControls0() {
 
     _AddControl(__New<tk::Timer>(), "Timer1");
     Timer1()->applyStoredProperties({{"Mode", 0}, {"Period", 200}, {"Index", noIndex}});
+    Timer1()->Action.bind(this, &MainWindow::Timer1_Action);
 
     _AddControl(__New<tk::ProgressWheel>(), "ProgressWheel1");
     ProgressWheel1()->applyStoredProperties(
@@ -211,10 +221,12 @@ void MainWindow::_CreateControls0() {
     _AddControl(__New<tk::PushButton>(), "PushButton2");
     PushButton2()->applyStoredProperties(button(placed(9, 499, 40, 20, true, false, false, true), "+", 18,
                                                 "Add a single photo", 39));
+    PushButton2()->Action.bind(this, &MainWindow::PushButton2_Action);
 
     _AddControl(__New<tk::PushButton>(), "PushButton5");
     PushButton5()->applyStoredProperties(button(placed(50, 499, 40, 20, true, false, false, true), "-", 18,
                                                 "Delete selected photo(s)", 40));
+    PushButton5()->Action.bind(this, &MainWindow::PushButton5_Action);
 
     _AddControl(__New<tk::Label>(), "bottomLeftLabel");
     bottomLeftLabel()->applyStoredProperties(label(placed(9, 525, 254, 13, true, false, false, true),

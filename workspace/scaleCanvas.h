@@ -1,6 +1,21 @@
 #pragma once
 
 #include "toolkit/Canvas.h"
+#include "toolkit/FolderItem.h"
+#include "toolkit/Picture.h"
 
-// The preview: shows the selected photo fitted into the canvas.
-class scaleCanvas : public tk::Canvas {};
+// The preview: paints its picture fitted into its current size and centred,
+// never enlarged, and keeps the fitted picture.
+class scaleCanvas : public tk::Canvas {
+  public:
+    ~scaleCanvas() override;
+
+    // The picture to preview; nil draws nothing.
+    tk::Ref<tk::Picture> pic;
+    tk::Ref<tk::FolderItem> picFolderItem;
+    // The fitted picture, rebuilt by every paint while pic is set.
+    tk::Ref<tk::Picture> scaledPic;
+
+  protected:
+    void Event_Paint(tk::Graphics& g) override;
+};

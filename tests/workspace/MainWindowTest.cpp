@@ -24,7 +24,7 @@ const Expected storedControls[] = {
     {"ListBox1", -1, 16, 162, 476, true, nullptr},
     {"editfield1", 219, -80, 348, 20, false, nullptr},
     {"StaticText5", 190, 17, 67, 20, false, "File Name:"},
-    {"StaticText4", 530, 500, 259, 20, false, "0000 x 0000"},
+    {"StaticText4", 530, 500, 259, 20, false, nullptr}, // its text is the first paint's
     {"Canvas1", 203, 56, 586, 431, true, nullptr},
     {"Canvas13", -1, 0, 162, 33, true, nullptr},
     {"Label1", 9, -10, 116, 35, true, "Images"},

@@ -1,0 +1,28 @@
+#include "tests/support/PhotoFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+namespace photos {
+
+std::string write(const QString& folder, const QString& name, int width, int height, const char* format,
+                  QColor left, QColor right) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(right);
+    QPainter(&image).fillRect(0, 0, width / 2, height, left);
+    const QString path = QDir(folder).filePath(name);
+    image.save(path, format, 92);
+    return QFile::encodeName(path).toStdString();
+}
+
+std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes) {
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace photos

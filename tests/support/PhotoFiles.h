@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+// Photo files made by the tests themselves: a left half and a right half of
+// two colours, so that where a photo was drawn and at what size can be read
+// back from the pixels.
+namespace photos {
+
+// Writes a w x h picture in the given format ("jpeg", "png", "tiff") and
+// returns its native path.
+std::string write(const QString& folder, const QString& name, int width, int height, const char* format = "jpeg",
+                  QColor left = QColor(200, 40, 40), QColor right = QColor(40, 60, 200));
+
+// Writes bytes as a file and returns its native path.
+std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes);
+
+} // namespace photos

@@ -1,0 +1,142 @@
+// Loading photos into the list: a chosen folder (on the main thread), a
+// dropped or handed-over folder (on Thread1), and one chosen photo.
+#include "workspace/MainWindow.h"
+
+#include "toolkit/FolderItemDialog.h"
+#include "toolkit/LongLoop.h"
+#include "toolkit/MainThreadCall.h"
+#include "toolkit/Strings.h"
+
+namespace {
+const char* const cancelHint = "Command + period to cancel...";
+}
+
+// The hint line is noted by the first of overlapping loads only, so that the
+// last one to end puts back what the user saw before any of them.
+void MainWindow::beginLoading() {
+    if (!loadInProgress_)
+        hintBeforeLoading_ = bottomLeftLabel()->Text();
+    loadInProgress_ = true;
+    bottomLeftLabel()->setText(cancelHint);
+}
+
+void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
+    loadInProgress_ = false;
+    bottomLeftLabel()->setText(hintBeforeLoading_);
+    if (redrawHint)
+        bottomLeftLabel()->Refresh(true);
+    ProgressWheel1()->setVisible(false);
+    if (end == LoadEnd::finished && ListBox1()->ListCount() > 0)
+        ListBox1()->setListIndex(0);
+    loadingImages = false;
+    if (end == LoadEnd::finished)
+        Refresh(true);
+}
+
+// Walks photoF's items by position, listing every item that opens as a
+// picture. Every step that touches a control runs on the main thread, each
+// finished before the next. A load started meanwhile supersedes this one,
+// except that Thread1's loop goes on with a folder dropped while it runs.
+MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1) {
+    tk::LongLoop longLoop;
+    int generation = 0;
+    tk::runOnMainThread([&] { generation = onThread1 ? thread1Generation_ : loadGeneration_; });
+    tk::Ref<tk::FolderItem> folder;
+    int i = 1;
+    for (;;) {
+        bool superseded = false;
+        tk::runOnMainThread([&] {
+            if (generation != loadGeneration_) {
+                if (onThread1 && thread1Generation_ == loadGeneration_) {
+                    generation = loadGeneration_;
+                    i = 1;
+                } else {
+                    superseded = true;
+                }
+            }
+            folder = photoF;
+        });
+        if (superseded)
+            return LoadEnd::superseded;
+        if (!folder || i > folder->Count())
+            return LoadEnd::finished;
+        tk::runOnMainThread([&] { ListBox1()->Refresh(true); });
+        if (tk::getUserCancelled())
+            return LoadEnd::cancelled;
+        if (tk::Ref<tk::FolderItem> item = folder->Item(i)) {
+            if (tk::Ref<tk::Picture> picture = item->OpenAsPicture()) {
+                tk::runOnMainThread([&] {
+                    if (generation != loadGeneration_)
+                        return; // the list now belongs to another load
+                    addAThumb(picture, item);
+                    ListBox1()->Refresh(true);
+                    ListBox1()->setListIndex(i);
+                });
+            }
+        }
+        tk::runOnMainThread([&] { Refresh(true); });
+        tk::backgroundTasks();
+        ++i;
+    }
+}
+
+void MainWindow::openFolder() {
+    auto dialog = tk::makeRef<tk::SelectFolderDialog>();
+    dialog->ActionButtonCaption = "Select";
+    photoF = dialog->ShowModal();
+    if (photoF) {
+        ++loadGeneration_;
+        loadingImages = true;
+        ProgressWheel1()->setVisible(true);
+        setTitle(photoF->DisplayName());
+        ListBox1()->DeleteAllRows();
+        beginLoading();
+        bottomLeftLabel()->Refresh(true);
+        const LoadEnd end = runLoadingLoop(false);
+        if (end == LoadEnd::superseded)
+            return;
+        endLoading(end, true);
+        if (end == LoadEnd::cancelled)
+            return;
+    }
+    ImgNumLabel()->setText(tk::StringStrInt32(ListBox1()->ListCount()) + " images");
+    Refresh(true);
+}
+
+void MainWindow::openPhoto() {
+    auto dialog = tk::makeRef<tk::OpenDialog>();
+    dialog->ActionButtonCaption = "Select";
+    if (tk::Ref<tk::FolderItem> file = dialog->ShowModal()) {
+        if (tk::Ref<tk::Picture> picture = file->OpenAsPicture()) {
+            MainWindow::instance()->addAThumb(picture, file);
+            ListBox1()->setListIndex(ListBox1()->LastIndex());
+        }
+    }
+    ImgNumLabel()->setText(tk::StringStrInt32(ListBox1()->ListCount()) + " images");
+}
+
+void MainWindow::openDroppedFolder(tk::Ref<tk::FolderItem> folder) {
+    if (!folder)
+        return;
+    loadingImages = true;
+    photoF = folder;
+    ProgressWheel1()->setVisible(true);
+    setTitle(folder->DisplayName());
+    ListBox1()->DeleteAllRows();
+    thread1Generation_ = ++loadGeneration_;
+    // A loop already running on Thread1 takes the new folder over itself.
+    if (!thread1Loading_) {
+        thread1Loading_ = true;
+        Thread1()->Run();
+    }
+}
+
+void MainWindow::Thread1_Run(tk::Thread&) {
+    tk::runOnMainThread([&] { beginLoading(); });
+    const LoadEnd end = runLoadingLoop(true);
+    tk::runOnMainThread([&] {
+        thread1Loading_ = false;
+        if (end != LoadEnd::superseded)
+            endLoading(end, false);
+    });
+}
