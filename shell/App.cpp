@@ -27,7 +27,16 @@ void App::Event_OpenDocument(tk::Ref<tk::FolderItem> item) {
     } else {
         tk::RuntimeMsgBox("No picture available");
     }
-    MainWindow::instance()->ListBox1()->setListIndex(0);
+    // Row 0 is selected; when it already was, the selection does not change,
+    // so it is shown again: the preview never shows another photo than the
+    // one the list and the labels name.
+    auto list = MainWindow::instance()->ListBox1();
+    bool rowZeroAlone = list->ListIndex() == 0;
+    for (int row = 1; rowZeroAlone && row < list->ListCount(); ++row)
+        rowZeroAlone = !list->Selected(row);
+    list->setListIndex(0);
+    if (rowZeroAlone)
+        MainWindow::instance()->ListBox1_Change(*list);
 }
 
 void App::Event_Open() { SplashWindow::instance()->Show(); }

@@ -140,10 +140,12 @@ Names handoverNames() {
         return {};
     const QByteArray key = QByteArray::fromStdString(displayKey());
     const std::string base =
-        folder + "/tessivo-" + QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16).toStdString();
+        folder + "/tessivo-" +
+        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16).toStdString();
     Names names{base + ".sock", base + ".lock"};
     // Qt names local sockets with QStrings: the path must survive the conversion, and fit a socket address.
-    if (names.socket.size() >= sizeof(sockaddr_un{}.sun_path) || pathFromQt(pathToQt(names.socket)) != names.socket)
+    if (names.socket.size() >= sizeof(sockaddr_un{}.sun_path) ||
+        pathFromQt(pathToQt(names.socket)) != names.socket)
         return {};
     return names;
 }
@@ -249,7 +251,8 @@ struct DocumentHandover::Impl {
             buffer.clear();
             socket.write(&accepted, 1);
             socket.disconnectFromServer();
-            receiver(std::move(paths));
+            if (receiver)
+                receiver(std::move(paths));
             return;
         }
     }

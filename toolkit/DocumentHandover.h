@@ -21,7 +21,8 @@ class DocumentHandover {
     using Receiver = std::function<void(std::vector<std::string> paths)>;
 
     // Hands the absolute paths (possibly none) to the running instance, or becomes it
-    // when there is none. Blocks for a few seconds at most.
+    // when there is none. Blocks while it waits for the running instance's answer,
+    // some seconds at most.
     DocumentHandover(const std::vector<std::string>& paths, Receiver receiver);
     // Stops serving: the socket goes, then the claim to be the running instance.
     ~DocumentHandover();

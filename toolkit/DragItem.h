@@ -30,7 +30,8 @@ class DragItem {
     // A drag out of that rectangle of the window's content area. The drag shows
     // the picture under the pointer, or without one a faint frame of the
     // rectangle's shape, at most 128 pixels wide.
-    DragItem(Window& window, int left, int top, int width, int height, const Ref<Picture>& dragPicture = nullptr);
+    DragItem(Window& window, int left, int top, int width, int height,
+             const Ref<Picture>& dragPicture = nullptr);
 
     // True while the current item is a file or folder.
     bool FolderItemAvailable() const;

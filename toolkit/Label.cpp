@@ -3,10 +3,35 @@
 #include "toolkit/QtText.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace tk {
 
-Label::Label() : RectControl(new QLabel()) {
+namespace {
+// A one-line label whose text would not fit (the desktop's fonts can be wider
+// than the ones the layout was drawn with) is drawn in a smaller size that fits.
+class FittingLabel : public QLabel {
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QRect area = contentsRect();
+        QFont font = this->font();
+        if (wordWrap() || text().isEmpty() || font.pixelSize() <= 0 ||
+            QFontMetrics(font).horizontalAdvance(text()) <= area.width()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        constexpr int smallestPixelSize = 8;
+        while (font.pixelSize() > smallestPixelSize && QFontMetrics(font).horizontalAdvance(text()) > area.width())
+            font.setPixelSize(font.pixelSize() - 1);
+        QPainter painter(this);
+        painter.setFont(font);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
+        painter.drawText(area, int(alignment()), text());
+    }
+};
+} // namespace
+
+Label::Label() : RectControl(new FittingLabel()) {
     label()->setTextFormat(Qt::PlainText);
     label()->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTextColor(RGB(0, 0, 0));

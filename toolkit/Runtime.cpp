@@ -100,10 +100,11 @@ void RuntimeInit(int& argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(systemFont());
     installThreadSupport();
-    QObject::connect(rt.qtApp.get(), &QGuiApplication::focusWindowChanged, rt.qtApp.get(), [](QWindow* window) {
-        if (window && (window->type() == Qt::Window || window->type() == Qt::Dialog))
-            runTime().frontWindow = window;
-    });
+    QObject::connect(rt.qtApp.get(), &QGuiApplication::focusWindowChanged, rt.qtApp.get(),
+                     [](QWindow* window) {
+                         if (window && (window->type() == Qt::Window || window->type() == Qt::Dialog))
+                             runTime().frontWindow = window;
+                     });
     // Qt has taken its own options out of argv; the rest name documents.
     rt.launchDocuments.clear();
     for (int i = 1; i < argc; ++i)
@@ -128,7 +129,8 @@ void RuntimeRun() {
         rt.status = 0;
         return;
     }
-    rt.pendingDocuments.insert(rt.pendingDocuments.begin(), rt.launchDocuments.begin(), rt.launchDocuments.end());
+    rt.pendingDocuments.insert(rt.pendingDocuments.begin(), rt.launchDocuments.begin(),
+                               rt.launchDocuments.end());
     QTimer::singleShot(0, [] {
         RunTime& state = runTime();
         if (!state.app)

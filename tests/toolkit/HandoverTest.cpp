@@ -43,7 +43,9 @@ class RecordingApp : public tk::Application {
         if (onOpen)
             onOpen();
     }
-    void Event_OpenDocument(tk::Ref<tk::FolderItem> item) override { documents.push_back(item->nativePath()); }
+    void Event_OpenDocument(tk::Ref<tk::FolderItem> item) override {
+        documents.push_back(item->nativePath());
+    }
 };
 
 // A second start with these arguments from that working folder. The arguments go
@@ -151,7 +153,9 @@ TEST_F(HandoverTest, ASocketLeftByACrashedInstanceIsReplaced) {
     ::close(stale);
 
     std::unique_ptr<SecondStart> second;
-    app->onOpen = [&] { second = std::make_unique<SecondStart>(std::vector{folder + "/after-crash.jpg"}, folder); };
+    app->onOpen = [&] {
+        second = std::make_unique<SecondStart>(std::vector{folder + "/after-crash.jpg"}, folder);
+    };
     EXPECT_TRUE(serveUntil([&] { return second && second->ended() && !app->documents.empty(); }));
     EXPECT_EQ(app->documents, std::vector{folder + "/after-crash.jpg"});
     ASSERT_TRUE(second);
@@ -190,9 +194,10 @@ TEST_F(HandoverTest, MalformedMessagesGetNoAnswerAndDeliverNothing) {
     };
 
     EXPECT_TRUE(serveUntil([&] {
-        const bool allDropped = !clients.empty() && std::all_of(clients.begin(), clients.end(), [](auto& client) {
-            return client->state() == QLocalSocket::UnconnectedState;
-        });
+        const bool allDropped =
+            !clients.empty() && std::all_of(clients.begin(), clients.end(), [](auto& client) {
+                return client->state() == QLocalSocket::UnconnectedState;
+            });
         if (allDropped && !second)
             second = std::make_unique<SecondStart>(std::vector{folder + "/valid.jpg"}, folder);
         return second && second->ended() && !app->documents.empty();

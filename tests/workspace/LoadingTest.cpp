@@ -144,9 +144,13 @@ TEST_F(LoadingTest, DocumentsHandedOverAreAppendedAndRowZeroIsSelected) {
         EXPECT_EQ(names(*main), (std::vector<std::string>{"listed.jpg", "handed.jpg"}));
         EXPECT_EQ(main->ListBox1()->ListIndex(), 0);
         EXPECT_EQ(main->theFileName, "listed.jpg") << "row 0's photo is shown after the handed photo";
+        // Row 0 was selected already: the preview still shows row 0's photo.
+        App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(handed));
+        EXPECT_EQ(main->Canvas1()->pic->Width(), 80);
+        EXPECT_EQ(main->Label3()->Text(), "listed.jpg");
         App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(text));
         EXPECT_EQ(host->messages, (std::vector<std::string>{"No picture available"}));
-        EXPECT_EQ(main->ListBox1()->ListCount(), 2);
+        EXPECT_EQ(main->ListBox1()->ListCount(), 3);
     });
 }
 
