@@ -286,10 +286,15 @@ void FolderItem::MoveFileTo(const Ref<FolderItem>& destFolder) {
 }
 
 bool FolderItem::sameFileAs(const FolderItem& other) const {
-    struct stat mine;
-    struct stat theirs;
-    return ::stat(path_.c_str(), &mine) == 0 && ::stat(other.path_.c_str(), &theirs) == 0 &&
-           mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino;
+    const auto mine = identity();
+    return mine && mine == other.identity();
+}
+
+std::optional<std::pair<std::uint64_t, std::uint64_t>> FolderItem::identity() const {
+    struct stat st;
+    if (::stat(path_.c_str(), &st) != 0)
+        return std::nullopt;
+    return std::pair<std::uint64_t, std::uint64_t>(st.st_dev, st.st_ino);
 }
 
 } // namespace tk

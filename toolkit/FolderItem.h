@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace tk {
 
@@ -80,6 +82,9 @@ class FolderItem {
     // True when both name one file on disk (same device and inode), also
     // through links or other spellings of the path.
     bool sameFileAs(const FolderItem& other) const;
+    // The file's device and inode, which name it whatever path leads to it;
+    // nothing when it does not exist.
+    std::optional<std::pair<std::uint64_t, std::uint64_t>> identity() const;
 
     friend bool operator==(const FolderItem& a, const FolderItem& b) { return a.path_ == b.path_; }
 

@@ -7,7 +7,6 @@
 #include "toolkit/WindowWidget.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,14 +20,6 @@ QKeySequence shortcutFor(const std::string& text) {
     return QKeySequence::fromString(keys, QKeySequence::PortableText);
 }
 
-// The window the command goes to: the active window when it is one of ours,
-// else the window whose menu or shortcut was used.
-Window* frontmostWindow(Window& owner) {
-    if (Window* active = Window::fromWidget(QApplication::activeWindow()))
-        return active;
-    return &owner;
-}
-
 QAction* actionFor(const Ref<MenuItem>& item, Window& owner, QObject* parent) {
     auto* action = new QAction(toQt(item->Text()), parent);
     if (!item->KeyboardShortcut().empty())
@@ -36,7 +27,9 @@ QAction* actionFor(const Ref<MenuItem>& item, Window& owner, QObject* parent) {
     action->setMenuRole(QAction::NoRole);
     Window* ownerPtr = &owner;
     QObject::connect(action, &QAction::triggered, action, [item, ownerPtr] {
-        dispatch([&] { item->Action(frontmostWindow(*ownerPtr)); });
+        // The window whose menu or shortcut was used is the frontmost one:
+        // shortcuts only fire in the active window.
+        dispatch([&] { item->Action(ownerPtr); });
     });
     return action;
 }
@@ -62,7 +55,7 @@ void fillMenu(QMenu* menu, const MenuItem& parent, Window& owner) {
     // Items that no handler would answer are shown disabled while the menu is open.
     Window* ownerPtr = &owner;
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, ownerPtr] {
-        Window* front = frontmostWindow(*ownerPtr);
+        Window* front = ownerPtr;
         dispatch([&] { front->Event_EnableMenuItems(); });
         for (QAction* action : menu->actions())
             if (auto* item = static_cast<MenuItem*>(action->data().value<void*>()))

@@ -11,6 +11,7 @@
 #include "toolkit/GroupBox.h"
 #include "toolkit/Label.h"
 #include "toolkit/Listbox.h"
+#include "toolkit/Menu.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/ProgressWheel.h"
 #include "toolkit/PushButton.h"
@@ -80,13 +81,37 @@ class MainWindow : public tk::Window {
     void Canvas1_Open(tk::Canvas& c);
     void Timer1_Action(tk::Timer& t);
 
+    // Saving scaled copies (MainWindowSaving.cpp).
+    tk::Ref<tk::Picture> scaleForSaving(tk::Ref<tk::Picture> p);
+    void saveAllPhotos();
+    void savePhoto();
+    void Thread2_Run(tk::Thread& thread);
+
     // Shows a folder chooser and discards what it gives.
     void PushButton4_Action(tk::PushButton& sender);
 
-    // Menu commands (MainWindowMenus.cpp).
+    // Commands (MainWindowMenus.cpp).
+    void Toolbar11_Action(Toolbar1& toolbar, tk::ToolItem& item);
     void AddMenuHandlers() override;
     bool _FileOpenFolderofPhotos_Action();
     bool _FileOpenPhoto_Action();
+    bool _FileSaveScaledPhotoAs_Action();
+    bool _EditCopy_Action();
+
+    // The items of the window's menu bar, found by name.
+    tk::Ref<tk::MenuItem> HelpMenu() const { return menuItem("HelpMenu"); }
+    tk::Ref<tk::MenuItem> HelpUsersGuide() const { return menuItem("HelpUsersGuide"); }
+    tk::Ref<tk::MenuItem> UntitledMenu0() const { return menuItem("UntitledMenu0"); }
+    tk::Ref<tk::MenuItem> FileMenu() const { return menuItem("FileMenu"); }
+    tk::Ref<tk::MenuItem> UntitledMenu2() const { return menuItem("UntitledMenu2"); }
+    tk::Ref<tk::QuitMenuItem> FileQuit() const { return tk::refCast<tk::QuitMenuItem>(menuItem("FileQuit")); }
+    tk::Ref<tk::AppleMenuItem> FileAboutTessivo() const {
+        return tk::refCast<tk::AppleMenuItem>(menuItem("FileAboutTessivo"));
+    }
+    tk::Ref<tk::MenuItem> File() const { return menuItem("File"); }
+    tk::Ref<tk::MenuItem> FileOpenFolderofPhotos() const { return menuItem("FileOpenFolderofPhotos"); }
+    tk::Ref<tk::MenuItem> FileOpenPhoto() const { return menuItem("FileOpenPhoto"); }
+    tk::Ref<tk::MenuItem> UntitledMenu1() const { return menuItem("UntitledMenu1"); }
 
     void Event_Close() override;
     void Event_Activate() override;
@@ -111,6 +136,11 @@ class MainWindow : public tk::Window {
     bool loadingsizes = false;
 
   private:
+    tk::Ref<tk::MenuItem> menuItem(const char* name) const;
+
+    class CopyReport;
+    void saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report);
+
     enum class LoadEnd { finished, cancelled, superseded };
     LoadEnd runLoadingLoop(bool onThread1);
     void beginLoading();

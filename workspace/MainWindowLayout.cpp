@@ -118,12 +118,16 @@ void MainWindow::_CreateControls0() {
                                                "Lucida Grande CY", 12, true, white, 0, false, 19));
 
     _AddControl(__New<Toolbar1>(), "Toolbar11");
+    Toolbar11()->Action.bind([this](tk::Toolbar& toolbar, tk::ToolItem& item) {
+        Toolbar11_Action(static_cast<Toolbar1&>(toolbar), item);
+    });
 
     _AddControl(__New<tk::Thread>(), "Thread1");
     Thread1()->applyStoredProperties({{"Priority", 5}, {"StackSize", 0}, {"Index", noIndex}});
     Thread1()->RunEvent.bind(this, &MainWindow::Thread1_Run);
     _AddControl(__New<tk::Thread>(), "Thread2");
     Thread2()->applyStoredProperties({{"Priority", 5}, {"StackSize", 0}, {"Index", noIndex}});
+    Thread2()->RunEvent.bind(this, &MainWindow::Thread2_Run);
 
     _AddControl(__New<tk::Label>(), "StaticText4");
     StaticText4()->applyStoredProperties(label(placed(530, 500, 259, 20, false, false, true, true), "0000 x 0000",

@@ -1,0 +1,77 @@
+// Loading a folder of camera-sized photos into the list: the time per photo,
+// and how much the process's peak resident memory grows for a large folder.
+#include "bench/AppSession.h"
+#include "bench/Fixtures.h"
+#include "bench/ProcessMemory.h"
+
+#include "workspace/MainWindow.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Each pass opens the folder of TESSIVO_BENCH_PHOTOS through the folder
+// dialog and waits until the window has painted what the load left; the
+// time reported is the pass's time divided by the number of photos.
+void BM_FolderLoadingPerPhoto(benchmark::State& state) {
+    const std::string folder = fixtures::folder("TESSIVO_BENCH_PHOTOS");
+    const auto photos = fixtures::photosIn(folder);
+    if (photos.empty()) {
+        state.SkipWithError("TESSIVO_BENCH_PHOTOS names no folder of .jpg files");
+        return;
+    }
+    session::run([&](ScriptedDialogHost& host) {
+        auto main = MainWindow::instance();
+        session::settle();
+        for (auto _ : state) {
+            fixtures::renew(photos);
+            host.folderAnswers = {folder};
+            const auto start = Clock::now();
+            main->openFolder();
+            session::settle();
+            const double seconds = session::secondsSince(start);
+            if (main->ListBox1()->ListCount() != int(photos.size())) {
+                state.SkipWithError("the folder did not load every photo");
+                break;
+            }
+            state.SetIterationTime(seconds / double(photos.size()));
+        }
+    });
+    state.counters["photos"] = double(photos.size());
+}
+BENCHMARK(BM_FolderLoadingPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Opens the folder of TESSIVO_BENCH_MANY and reports by how much the peak
+// resident memory rose over the peak with the empty window. A peak cannot be
+// taken back, so this needs a process of its own.
+void BM_MemoryForManyPhotos(benchmark::State& state) {
+    const std::string folder = fixtures::folder("TESSIVO_BENCH_MANY");
+    const auto photos = fixtures::photosIn(folder);
+    if (photos.empty()) {
+        state.SkipWithError("TESSIVO_BENCH_MANY names no folder of .jpg files");
+        return;
+    }
+    if (session::runsSoFar() > 0) {
+        state.SkipWithError("run alone: --benchmark_filter=BM_MemoryForManyPhotos");
+        return;
+    }
+    session::run([&](ScriptedDialogHost& host) {
+        auto main = MainWindow::instance();
+        session::settle();
+        const long emptyKiB = peakResidentKiB();
+        for (auto _ : state) {
+            host.folderAnswers = {folder};
+            main->openFolder();
+            session::settle();
+        }
+        if (main->ListBox1()->ListCount() != int(photos.size()))
+            state.SkipWithError("the folder did not load every photo");
+        state.counters["photos"] = double(photos.size());
+        state.counters["peak_rise_MB"] = double(peakResidentKiB() - emptyKiB) / 1024.0;
+    });
+}
+BENCHMARK(BM_MemoryForManyPhotos)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Runs Tessivo's benchmarks and the reference tools on the same photos, all on
+# one core in the same run, and prints each figure and its ratio against the
+# goals. Builds nothing: pass the build folder that holds bench/bundle/bin.
+#
+#   bench/compare.sh [BUILD_DIR]      (default: build)
+#
+# Exits 0 whether the goals are met or not: it is a report.
+set -euo pipefail
+
+build=${1:-build}
+bin="$build/bench/bundle/bin"
+if [[ ! -x $bin/tessivo_bench || ! -x $bin/make_photos ]]; then
+    echo "compare: build the targets tessivo_bench and make_photos in $build first" >&2
+    exit 1
+fi
+
+# The reference tools, and jq to read the benchmarks' results.
+missing=""
+command -v vipsthumbnail >/dev/null || missing="$missing libvips-tools"
+command -v convert >/dev/null || missing="$missing imagemagick"
+command -v jq >/dev/null || missing="$missing jq"
+if [[ -n $missing ]]; then
+    if [[ $(id -u) -eq 0 ]]; then as_root=""
+    elif command -v sudo >/dev/null; then as_root="sudo"
+    else echo "compare: needs$missing, and neither root nor sudo is at hand" >&2; exit 1
+    fi
+    echo "compare: installing$missing"
+    $as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+# The photos, made once and kept between runs.
+n=40
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/tessivo-bench"
+photos="$cache/4000x3000-$n"
+many="$cache/4000x3000-500"
+large="$cache/6000x4000-1"
+echo "compare: photos in $cache"
+"$bin/make_photos" "$photos" "$n" 4000 3000
+"$bin/make_photos" "$many" 500 4000 3000
+"$bin/make_photos" "$large" 1 6000 4000
+one="$photos/photo-0002.jpg"
+# Every tool reads the files from memory, none from the disk.
+cat "$photos"/*.jpg "$many"/*.jpg "$large"/*.jpg >/dev/null
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+pin="taskset -c 2"
+now() { date +%s%N; }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+echo
+echo "== Tessivo (one core)"
+TESSIVO_BENCH_PHOTOS="$photos" TESSIVO_BENCH_LARGE="$large" $pin "$bin/tessivo_bench" \
+    --benchmark_filter='BM_FolderLoadingPerPhoto|BM_SelectPhoto|BM_LiveResizeRepaint' \
+    --benchmark_out="$tmp/timing.json" --benchmark_out_format=json ||
+    echo "compare: the benchmarks failed ($?)"
+# The memory peak is the process's own: measured in a process of its own.
+TESSIVO_BENCH_MANY="$many" $pin "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
+    --benchmark_out="$tmp/memory.json" --benchmark_out_format=json ||
+    echo "compare: the memory benchmark failed ($?)"
+
+# A field of a benchmark that ran without error; empty otherwise.
+field() {
+    jq -r --arg name "$2" --arg key "$3" \
+        '.benchmarks[] | select((.name | startswith($name)) and (.error_occurred | not)) | .[$key]' \
+        "$1" 2>/dev/null || true
+}
+load_ms=$(field "$tmp/timing.json" BM_FolderLoadingPerPhoto real_time)
+first_ms=$(field "$tmp/timing.json" BM_SelectPhotoFirstTime real_time)
+again_ms=$(field "$tmp/timing.json" BM_SelectPhotoAgain real_time)
+p95_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint p95_ms)
+median_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint median_ms)
+rise_mb=$(field "$tmp/memory.json" BM_MemoryForManyPhotos peak_rise_MB)
+
+echo
+echo "== Reference tools (one core)"
+# vipsthumbnail takes the whole folder in one process: its start-up is shared by the n photos.
+batches=""
+for run in 1 2 3; do
+    rm -rf "$tmp/vips" && mkdir "$tmp/vips"
+    start=$(now)
+    $pin vipsthumbnail -s 133x100 -o "$tmp/vips/%s.jpg" "$photos"/*.jpg
+    batches+="$(( $(now) - start ))"$'\n'
+done
+vips_thumb_ms=$(printf '%s' "$batches" | median | awk -v n="$n" '{ printf "%.3f", $1 / n / 1e6 }')
+echo "vipsthumbnail -s 133x100, $n files in one process: $vips_thumb_ms ms per photo (median of 3 batches)"
+
+mkdir "$tmp/im"
+start=$(now)
+for file in "$photos"/*.jpg; do
+    $pin convert "$file" -thumbnail 133x100 "$tmp/im/$(basename "$file")"
+done
+im_thumb_ms=$(awk -v t="$(( $(now) - start ))" -v n="$n" 'BEGIN { printf "%.3f", t / n / 1e6 }')
+echo "convert FILE -thumbnail 133x100, one process per file: $im_thumb_ms ms per photo"
+
+runs=""
+for run in $(seq 11); do
+    start=$(now)
+    $pin vipsthumbnail -s 586x431 -o "$tmp/preview.jpg" "$one"
+    runs+="$(( $(now) - start ))"$'\n'
+done
+vips_preview_ms=$(printf '%s' "$runs" | median | awk '{ printf "%.3f", $1 / 1e6 }')
+echo "vipsthumbnail -s 586x431, one file: $vips_preview_ms ms (median of 11)"
+
+echo
+echo "== Goals"
+# goal NAME VALUE UNIT LIMIT [REFERENCE FACTOR]: VALUE against LIMIT, or against FACTOR x REFERENCE.
+goal() {
+    local name=$1 value=$2 unit=$3 limit=$4 reference=${5:-} factor=${6:-}
+    if [[ -z $value ]]; then
+        printf '%-52s %s\n' "$name" "no figure (the benchmark failed)  FAIL"
+        return
+    fi
+    if [[ -n $reference ]]; then
+        awk -v name="$name" -v v="$value" -v r="$reference" -v f="$factor" -v u="$unit" 'BEGIN {
+            ratio = v / r
+            printf "%-52s %9.3f %s = %.3f x reference (goal <= %.2f)  %s\n", name, v, u, ratio, f,
+                   ratio <= f ? "PASS" : "FAIL" }'
+    else
+        awk -v name="$name" -v v="$value" -v l="$limit" -v u="$unit" 'BEGIN {
+            printf "%-52s %9.3f %s (goal <= %g %s)  %s\n", name, v, u, l, u, v <= l ? "PASS" : "FAIL" }'
+    fi
+}
+goal "folder loading per photo vs vipsthumbnail 133x100" "$load_ms" ms - "$vips_thumb_ms" 0.85
+goal "folder loading per photo vs convert -thumbnail" "$load_ms" ms - "$im_thumb_ms" 0.30
+goal "selecting a photo until painted, first time" "$first_ms" ms - "$vips_preview_ms" 0.65
+goal "selecting a photo until painted, again" "$again_ms" ms - "$vips_preview_ms" 0.65
+goal "live resize of 24 MP, 95th percentile paint" "$p95_ms" ms 3
+if [[ -n $median_ms ]]; then
+    printf '%-52s %9.3f ms\n' "live resize of 24 MP, median paint" "$median_ms"
+fi
+goal "peak resident memory rise for 500 photos" "$rise_mb" MB 120
+exit 0

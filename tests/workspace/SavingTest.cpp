@@ -1,0 +1,164 @@
+// Saving scaled copies: sizes, order, names, what is skipped, stopping, and
+// the copies that must not or cannot be written.
+#include "tests/support/AppFixture.h"
+#include "tests/support/PhotoFiles.h"
+
+#include "workspace/MainWindow.h"
+
+#include "toolkit/WindowWidget.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class SavingTest : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        QDir(dir.path()).mkdir("photos");
+        QDir(dir.path()).mkdir("copies");
+        photosFolder = dir.filePath("photos");
+        copiesFolder = dir.filePath("copies");
+    }
+    static void add(MainWindow& main, const std::string& path) {
+        auto file = tk::makeRef<tk::FolderItem>(path);
+        main.addAThumb(file->OpenAsPicture(), file);
+    }
+    static std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+    QSize copySize(const QString& name) const { return QImageReader(QDir(copiesFolder).filePath(name)).size(); }
+
+    QTemporaryDir dir;
+    QString photosFolder, copiesFolder;
+};
+
+TEST_F(SavingTest, CopiesAreFittedIntoThePreviewAndWrittenInRowOrder) {
+    const std::string wide = photos::write(photosFolder, "wide.jpg", 1172, 402);
+    const std::string small = photos::write(photosFolder, "b.png", 300, 201, "png");
+    host->folderAnswers = {native(copiesFolder), native(copiesFolder)};
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        add(*main, wide);
+        add(*main, small);
+        main->ListBox1()->setListIndex(1);
+        main->ListBox1()->setSelected(0, true);
+        main->saveAllPhotos();
+        EXPECT_EQ(copySize("wide.jpg"), QSize(586, 201));
+        EXPECT_EQ(copySize("b.png"), QSize(300, 201)) << "never enlarged";
+        EXPECT_EQ(QImageReader(QDir(copiesFolder).filePath("b.png")).format(), "jpeg");
+        EXPECT_EQ(main->ListBox1()->ListIndex(), 1) << "the selection ends on the last saved row";
+        EXPECT_EQ(host->folderRequests.at(0).prompt, "Choose a location to save the photos.");
+        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
+
+        // A larger window makes larger copies.
+        main->setWidth(1416);
+        main->setHeight(986);
+        QTest::qWait(1);
+        main->ListBox1()->setListIndex(0);
+        main->saveAllPhotos();
+        EXPECT_EQ(copySize("wide.jpg"), QSize(1172, 402));
+        EXPECT_TRUE(host->messages.empty());
+    });
+}
+
+TEST_F(SavingTest, NothingSelectedOrACancelledDialogWritesNothing) {
+    const std::string photo = photos::write(photosFolder, "a.jpg", 80, 60);
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        add(*main, photo);
+        main->ListBox1()->setListIndex(-1);
+        main->saveAllPhotos();
+        EXPECT_EQ(host->messages, (std::vector<std::string>{"Select photo(s) to save in the Images list."}));
+        EXPECT_TRUE(host->folderRequests.empty());
+        main->ListBox1()->setListIndex(0);
+        main->saveAllPhotos();
+        EXPECT_FALSE(main->saveF);
+        EXPECT_TRUE(QDir(copiesFolder).isEmpty());
+    });
+}
+
+TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCommandPeriodStopsTheRun) {
+    std::vector<std::string> files;
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
+        files.push_back(photos::write(photosFolder, name, 80, 60));
+    host->folderAnswers = {native(copiesFolder), native(copiesFolder)};
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        for (const auto& file : files)
+            add(*main, file);
+        auto list = main->ListBox1();
+        for (int row = 0; row < 3; ++row)
+            list->setSelected(row, true);
+        QFile::remove(QString::fromStdString(files[1]));
+        main->saveAllPhotos();
+        EXPECT_TRUE(QFile::exists(QDir(copiesFolder).filePath("1.jpg")));
+        EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("2.jpg")));
+        EXPECT_TRUE(QFile::exists(QDir(copiesFolder).filePath("3.jpg")));
+        EXPECT_TRUE(host->messages.empty()) << "a missing source photo is not reported";
+
+        // Ctrl+period pressed as the second row is selected.
+        photos::write(photosFolder, "2.jpg", 80, 60);
+        QDir(copiesFolder).removeRecursively();
+        QDir(dir.path()).mkdir("copies");
+        for (int row = 0; row < 3; ++row)
+            list->setSelected(row, true);
+        int changes = 0;
+        list->Change.bind([&](tk::Listbox& l) {
+            main->ListBox1_Change(l);
+            if (++changes == 2)
+                QTest::keyClick(static_cast<QWidget*>(main->widget()), Qt::Key_Period, Qt::ControlModifier);
+        });
+        main->saveAllPhotos();
+        EXPECT_TRUE(QFile::exists(QDir(copiesFolder).filePath("1.jpg")));
+        EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("2.jpg")));
+        EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("3.jpg")));
+        EXPECT_EQ(list->ListIndex(), 1);
+        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
+    });
+}
+
+TEST_F(SavingTest, ListedPhotosAreNeverReplacedAndUnwritableCopiesAreReported) {
+    const std::string original = photos::write(photosFolder, "a.jpg", 1172, 402);
+    const std::string other = photos::write(photosFolder, "b.jpg", 1172, 402);
+    QFile::link(photosFolder + "/b.jpg", copiesFolder + "/b.jpg"); // another spelling of a listed photo
+    const QByteArray before = [&] {
+        QFile f(QString::fromStdString(original));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    // A folder that vanished after it was chosen: nobody, root included, can write there.
+    host->folderAnswers = {native(photosFolder), native(copiesFolder), native(dir.filePath("vanished"))};
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        add(*main, original);
+        add(*main, other);
+        main->ListBox1()->setSelected(0, true);
+        main->ListBox1()->setSelected(1, true);
+        main->saveAllPhotos(); // into the photos' own folder
+        main->ListBox1()->setSelected(0, true);
+        main->ListBox1()->setSelected(1, true);
+        main->saveAllPhotos(); // b.jpg there is a link to a listed photo
+        main->ListBox1()->setSelected(0, true);
+        main->ListBox1()->setSelected(1, true);
+        main->saveAllPhotos(); // a folder that is gone
+    });
+    QFile f(QString::fromStdString(original));
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), before) << "the original photo is untouched";
+    EXPECT_EQ(QImageReader(QString::fromStdString(other)).size(), QSize(1172, 402));
+    EXPECT_EQ(copySize("a.jpg"), QSize(586, 201)) << "the other copy was saved";
+    EXPECT_EQ(host->messages,
+              (std::vector<std::string>{
+                  "2 copies were not saved, because they would have replaced photos in the list.",
+                  "1 copy was not saved, because it would have replaced a photo in the list.",
+                  "2 copies could not be written to the chosen folder."}));
+}
+
+} // namespace
