@@ -3,6 +3,7 @@
 #include "toolkit/Color.h"
 #include "toolkit/Ref.h"
 
+class QImage;
 class QPainter;
 
 namespace tk {
@@ -32,6 +33,8 @@ class Graphics {
 
   private:
     template <class F> void paint(F&& draw);
+    // Pixels covering the whole target picture become its own, uncopied.
+    bool adopt(int x, int y, const QImage& pixels);
 
     Picture* target_ = nullptr;
     QPainter* painter_ = nullptr;

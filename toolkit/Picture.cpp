@@ -19,8 +19,10 @@ struct Picture::Impl {
     // Set while the pixels are the file's: levels are decoded from it on demand.
     std::shared_ptr<const PictureSource> source;
     mutable std::map<int, QImage> levels;
-    // The pixels once they are our own (a new picture, or one drawn into).
+    // The pixels once they are our own (a new picture, or one drawn into);
+    // a new picture gets them, transparent, when they are first needed.
     QImage own;
+    bool blank = false;
     Ref<Picture> mask;
 
     QImage level(int denominator) const {
@@ -32,15 +34,24 @@ struct Picture::Impl {
         return decoded;
     }
 
-    QImage whole() const { return source ? level(1) : own; }
+    QImage whole() const { return source ? level(1) : ownPixels(); }
+
+    const QImage& ownPixels() const {
+        if (blank) {
+            auto* self = const_cast<Impl*>(this);
+            self->own = QImage(size, QImage::Format_ARGB32_Premultiplied);
+            self->own.fill(Qt::transparent);
+            self->blank = false;
+        }
+        return own;
+    }
 };
 
 Picture::Picture(std::unique_ptr<Impl> impl) : d_(std::move(impl)) {}
 
 Picture::Picture(int width, int height) : d_(std::make_unique<Impl>()) {
-    d_->own = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-    d_->own.fill(Qt::transparent);
-    d_->size = d_->own.size();
+    d_->size = QSize(width, height);
+    d_->blank = true;
 }
 
 Picture::Picture(const QImage& image) : d_(std::make_unique<Impl>()) {
@@ -70,7 +81,7 @@ Ref<Picture> Picture::Mask(bool create) {
     std::lock_guard lock(d_->mutex);
     if (!d_->mask && create) {
         d_->mask = makeRef<Picture>(Width(), Height());
-        d_->mask->d_->own.fill(Qt::white);
+        d_->mask->mutableImage().fill(Qt::white);
     }
     return d_->mask;
 }
@@ -86,7 +97,17 @@ QImage& Picture::mutableImage() {
         d_->source.reset();
         d_->levels.clear();
     }
+    d_->ownPixels();
     return d_->own;
+}
+
+bool Picture::adoptPixels(const QImage& pixels) {
+    std::lock_guard lock(d_->mutex);
+    if (pixels.size() != d_->size || d_->source || !(d_->blank || !pixels.hasAlphaChannel()))
+        return false;
+    d_->own = pixels;
+    d_->blank = false;
+    return true;
 }
 
 namespace {
@@ -153,10 +174,11 @@ Ref<Picture> Picture::_OpenFromApp(const std::string& fileName) {
 Ref<Picture> newPicture(int width, int height, int depth) {
     if (width <= 0 || height <= 0 || depth != 32)
         return nullptr;
-    auto picture = makeRef<Picture>(width, height);
-    if (picture->image().isNull())
+    // Pixels are only allocated when first needed; a size that could never
+    // be allocated gives no picture.
+    if (qint64(width) * height > (qint64(1) << 31) / 4)
         return nullptr;
-    return picture;
+    return makeRef<Picture>(width, height);
 }
 
 } // namespace tk

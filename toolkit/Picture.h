@@ -55,6 +55,10 @@ class Picture {
     QImage pixelsFor(const QRect& source, const QSize& destination, QRect& sourceInPixels) const;
     // The pixels to draw into.
     QImage& mutableImage();
+    // Takes pixels that cover the whole picture as its own, when drawing them
+    // into it would give the same result: the picture is still blank, or the
+    // pixels are opaque. Returns False when they must be drawn instead.
+    bool adoptPixels(const QImage& pixels);
 
   private:
     struct Impl;

@@ -179,10 +179,8 @@ void Window::windowClosed() {
 }
 
 void Window::Refresh(bool) {
-    WindowWidget& w = deref(widget());
-    w.update();
-    for (QWidget* child : w.findChildren<QWidget*>())
-        child->update();
+    // Repainting the window's area repaints every control in it.
+    deref(widget()).update();
 }
 
 bool Window::Visible() const { return widget_ && widget()->isVisible(); }

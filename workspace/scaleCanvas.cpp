@@ -10,6 +10,7 @@ scaleCanvas::~scaleCanvas() {
     pic.clear();
     picFolderItem.clear();
     scaledPic.clear();
+    fittedFrom_.clear();
 }
 
 void scaleCanvas::Event_Paint(tk::Graphics& g) {
@@ -19,12 +20,16 @@ void scaleCanvas::Event_Paint(tk::Graphics& g) {
     const Fit fit = fitRule(w, h, Width(), Height());
     // The fitted picture is made first and drawn onto the canvas as it is:
     // the same pixels as scaling the photo a second time, at half the cost.
-    tk::Ref<tk::Picture> fitted = tk::newPicture(fit.width, fit.height, 32);
-    if (fit.scaled)
-        fitted->Graphics()->DrawPicture(pic, 0, 0, fit.width, fit.height, 0, 0, w, h);
-    else
-        fitted->Graphics()->DrawPicture(pic, 0, 0);
-    scaledPic = fitted;
+    // A paint of the same picture at the same size keeps the one it made.
+    if (pic != fittedFrom_ || !scaledPic || scaledPic->Width() != fit.width || scaledPic->Height() != fit.height) {
+        tk::Ref<tk::Picture> fitted = tk::newPicture(fit.width, fit.height, 32);
+        if (fit.scaled)
+            fitted->Graphics()->DrawPicture(pic, 0, 0, fit.width, fit.height, 0, 0, w, h);
+        else
+            fitted->Graphics()->DrawPicture(pic, 0, 0);
+        scaledPic = fitted;
+        fittedFrom_ = pic;
+    }
     g.DrawPicture(scaledPic, fit.x, fit.y);
     MainWindow::instance()->StaticText4()->setText("Scaled: " + tk::StringStrInt32(scaledPic->Width()) + " x " +
                                                    tk::StringStrInt32(scaledPic->Height()));

@@ -18,4 +18,7 @@ class scaleCanvas : public tk::Canvas {
 
   protected:
     void Event_Paint(tk::Graphics& g) override;
+
+  private:
+    tk::Ref<tk::Picture> fittedFrom_; // the picture scaledPic was made from
 };
