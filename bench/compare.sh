@@ -53,7 +53,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 echo
 echo "== Tessivo (one core)"
 TESSIVO_BENCH_PHOTOS="$photos" TESSIVO_BENCH_LARGE="$large" $pin "$bin/tessivo_bench" \
-    --benchmark_filter='BM_FolderLoadingPerPhoto|BM_SelectPhoto|BM_LiveResizeRepaint' \
+    --benchmark_filter='BM_FolderLoadingPerPhoto|BM_SelectPhoto|BM_LiveResizeRepaint|BM_SavePerPhoto|BM_Rename1000' \
     --benchmark_out="$tmp/timing.json" --benchmark_out_format=json ||
     echo "compare: the benchmarks failed ($?)"
 # The memory peak is the process's own: measured in a process of its own.
@@ -73,6 +73,8 @@ again_ms=$(field "$tmp/timing.json" BM_SelectPhotoAgain real_time)
 p95_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint p95_ms)
 median_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint median_ms)
 rise_mb=$(field "$tmp/memory.json" BM_MemoryForManyPhotos peak_rise_MB)
+save_ms=$(field "$tmp/timing.json" BM_SavePerPhoto real_time)
+rename_ms=$(field "$tmp/timing.json" BM_Rename1000 real_time)
 
 echo
 echo "== Reference tools (one core)"
@@ -104,6 +106,27 @@ done
 vips_preview_ms=$(printf '%s' "$runs" | median | awk '{ printf "%.3f", $1 / 1e6 }')
 echo "vipsthumbnail -s 586x431, one file: $vips_preview_ms ms (median of 11)"
 
+# Saving: the first 20 photos fitted into the preview's stored size, written as JPEG at quality 90.
+twenty=$(ls "$photos"/*.jpg | head -n 20)
+batches=""
+for run in 1 2 3; do
+    rm -rf "$tmp/vsave" && mkdir "$tmp/vsave"
+    start=$(now)
+    # shellcheck disable=SC2086
+    $pin vipsthumbnail -s 586x431 -o "$tmp/vsave/%s.jpg[Q=90]" $twenty
+    batches+="$(( $(now) - start ))"$'\n'
+done
+vips_save_ms=$(printf '%s' "$batches" | median | awk '{ printf "%.3f", $1 / 20 / 1e6 }')
+echo "vipsthumbnail -s 586x431 Q=90, 20 files in one process: $vips_save_ms ms per photo (median of 3 batches)"
+
+mkdir "$tmp/imsave"
+start=$(now)
+for file in $twenty; do
+    $pin convert "$file" -resize 586x431 -quality 90 "$tmp/imsave/$(basename "$file")"
+done
+im_save_ms=$(awk -v t="$(( $(now) - start ))" 'BEGIN { printf "%.3f", t / 20 / 1e6 }')
+echo "convert FILE -resize 586x431 -quality 90, one process per file: $im_save_ms ms per photo"
+
 echo
 echo "== Goals"
 # goal NAME VALUE UNIT LIMIT [REFERENCE FACTOR]: VALUE against LIMIT, or against FACTOR x REFERENCE.
@@ -132,4 +155,7 @@ if [[ -n $median_ms ]]; then
     printf '%-52s %9.3f ms\n' "live resize of 24 MP, median paint" "$median_ms"
 fi
 goal "peak resident memory rise for 500 photos" "$rise_mb" MB 120
+goal "saving per photo vs vipsthumbnail 586x431" "$save_ms" ms - "$vips_save_ms" 0.70
+goal "saving per photo vs convert -resize 586x431" "$save_ms" ms - "$im_save_ms" 0.12
+goal "renaming 1000 listed files" "$rename_ms" ms 1000
 exit 0
