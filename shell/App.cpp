@@ -1,5 +1,7 @@
 #include "shell/App.h"
 
+#include "shell/EmailSettings.h"
+#include "shell/PrefsWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/aboutWindow.h"
 
@@ -8,6 +10,7 @@
 #include "toolkit/DialogHost.h"
 #include "toolkit/Runtime.h"
 #include "toolkit/Script.h"
+#include "toolkit/TextStream.h"
 
 const char* const copyrightLine = "\u00A9 2026 The Tessivo developers";
 const char* const usersGuideURL = "http://www.tessivo.app/docs/TessivoUsersGuide.pdf";
@@ -46,6 +49,11 @@ bool App::_AppleAboutPostelle_Action() {
     return false;
 }
 
+bool App::_FilePreferences_Action() {
+    PrefsWindow::instance()->Show();
+    return false;
+}
+
 bool App::_FileAboutTessivo_Action() {
     aboutWindow::instance()->Show();
     return false;
@@ -69,4 +77,19 @@ void App::installUsersGuide() {
     tk::Ref<tk::FolderItem> guide = tk::RuntimeGetFolderItem("")->Child("Tessivo User's Guide.pdf");
     if (guide->Exists())
         guide->CopyFileTo(resources);
+}
+
+void App::getPrefs() {
+    tk::Ref<tk::FolderItem> f = emailSettingsFile();
+    if (!f || !f->Exists())
+        return;
+    tk::Ref<tk::TextInputStream> t = f->OpenAsTextFile();
+    if (!t)
+        return;
+    // Four lines, as Save writes them; anything after them is left unread.
+    smtpAddress = t->ReadLine();
+    smtpUserName = t->ReadLine();
+    smtpPassword = t->ReadLine();
+    fromAddress = t->ReadLine();
+    t->Close();
 }

@@ -14,10 +14,13 @@ class App : public tk::Application {
     void Event_OpenDocument(tk::Ref<tk::FolderItem> item) override;
     void Event_Open() override;
     bool _AppleAboutPostelle_Action();
+    bool _FilePreferences_Action();
     bool _FileAboutTessivo_Action();
     bool _HelpUsersGuide_Action();
     // Copies the user's guide from beside the application into its Resources folder.
     void installUsersGuide();
+    // Reads the e-mail settings from the settings file, when there is one.
+    void getPrefs();
     void Constructor() override {}
 };
 

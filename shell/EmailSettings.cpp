@@ -4,3 +4,7 @@ std::string smtpAddress;
 std::string smtpUserName;
 std::string smtpPassword;
 std::string fromAddress;
+
+tk::Ref<tk::FolderItem> emailSettingsFile() {
+    return tk::SpecialFolder::ApplicationData()->Child("Tessivo Preferences");
+}

@@ -25,6 +25,7 @@ void registerApplicationMenuHandlers() {
     };
     static const Binding bindings[] = {
         {"AppleAboutPostelle", &App::_AppleAboutPostelle_Action},
+        {"FilePreferences", &App::_FilePreferences_Action},
         {"FileAboutTessivo", &App::_FileAboutTessivo_Action},
         {"HelpUsersGuide", &App::_HelpUsersGuide_Action},
     };

@@ -13,6 +13,18 @@ struct FolderDialogRequest {
     std::string initialDirectory; // native path; empty for the dialog's own choice
 };
 
+// A message with an explanation below it and one or two buttons.
+struct MessageDialogRequest {
+    int icon = 0; // MessageDialog's icon codes
+    std::string message;
+    std::string explanation;
+    std::string actionCaption;
+    bool cancelVisible = false;
+    std::string cancelCaption;
+};
+
+enum class MessageDialogChoice { actionButton, cancelButton };
+
 // Every dialog the application shows goes through one host. The default host
 // shows Qt dialogs; tests install a host that answers from a script.
 class DialogHost {
@@ -24,6 +36,9 @@ class DialogHost {
     virtual std::optional<std::string> chooseFolder(const FolderDialogRequest& request) = 0;
     // A modal file chooser for one existing file, or nothing when cancelled.
     virtual std::optional<std::string> chooseFile(const FolderDialogRequest& request) = 0;
+    // A modal message dialog: the button that the user pressed. Closing a dialog
+    // that shows a cancel button presses it.
+    virtual MessageDialogChoice showMessageDialog(const MessageDialogRequest& request) = 0;
 };
 
 DialogHost& dialogHost();

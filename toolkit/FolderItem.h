@@ -15,6 +15,15 @@ class Picture;
 class TextInputStream;
 class TextOutputStream;
 
+// Who may read and write a file that replaces another or is new.
+enum class FileAccess {
+    // An existing file keeps its mode; a new one gets 0666 less the umask.
+    asBefore,
+    // Its owner alone (0600), also when it replaces a file that others could read;
+    // for files that hold secrets.
+    ownerOnly,
+};
+
 // A file or folder, named by its absolute path. The item need not exist.
 // Paths are byte strings as the file system holds them (not necessarily UTF-8).
 class FolderItem {
@@ -70,7 +79,7 @@ class FolderItem {
     Ref<TextInputStream> OpenAsTextFile() const;
     // A new empty file of this name, replacing an existing one only when the
     // stream is closed (written under a temporary name, then renamed into place).
-    Ref<TextOutputStream> CreateTextFile() const;
+    Ref<TextOutputStream> CreateTextFile(FileAccess access = FileAccess::asBefore) const;
 
     void CreateAsFolder() const;
     // Copies the file into destFolder under its own name; never replaces an existing file.

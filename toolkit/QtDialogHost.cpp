@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tk {
 
@@ -43,6 +44,23 @@ void QtDialogHost::showMessage(const std::string& text) {
     box.setIcon(QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
+}
+
+MessageDialogChoice QtDialogHost::showMessageDialog(const MessageDialogRequest& request) {
+    static const QMessageBox::Icon icons[] = {QMessageBox::Information, QMessageBox::Warning,
+                                              QMessageBox::Critical, QMessageBox::Question};
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setIcon(request.icon >= 0 && request.icon < 4 ? icons[request.icon] : QMessageBox::NoIcon);
+    box.setText(toQt(request.message));
+    box.setInformativeText(toQt(request.explanation));
+    QPushButton* action = box.addButton(toQt(request.actionCaption), QMessageBox::AcceptRole);
+    box.setDefaultButton(action);
+    if (request.cancelVisible)
+        box.setEscapeButton(box.addButton(toQt(request.cancelCaption), QMessageBox::RejectRole));
+    box.exec();
+    return box.clickedButton() == action ? MessageDialogChoice::actionButton
+                                         : MessageDialogChoice::cancelButton;
 }
 
 std::optional<std::string> QtDialogHost::chooseFolder(const FolderDialogRequest& request) {

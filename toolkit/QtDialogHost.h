@@ -11,6 +11,7 @@ class QtDialogHost : public DialogHost {
     void showMessage(const std::string& text) override;
     std::optional<std::string> chooseFolder(const FolderDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FolderDialogRequest& request) override;
+    MessageDialogChoice showMessageDialog(const MessageDialogRequest& request) override;
 };
 
 } // namespace tk

@@ -3,10 +3,36 @@
 #include "toolkit/QtText.h"
 
 #include <QLineEdit>
+#include <QValidator>
 
 namespace tk {
 
+namespace {
+// Takes out carriage returns and line feeds, whichever way they come in (pasted,
+// dropped or set), so that a one-line text written as a line of a text file
+// reads back as it was.
+class NoLineBreaks : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& cursor) const override {
+        QString kept;
+        int keptBeforeCursor = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' || text[i] == u'\n')
+                continue;
+            kept += text[i];
+            if (i < cursor)
+                ++keptBeforeCursor;
+        }
+        text = kept;
+        cursor = keptBeforeCursor;
+        return Acceptable;
+    }
+};
+} // namespace
+
 TextField::TextField() : RectControl(new QLineEdit()) {
+    field()->setValidator(new NoLineBreaks(field()));
     QObject::connect(field(), &QLineEdit::textChanged, field(), [this] { TextChange.raise(*this); });
 }
 

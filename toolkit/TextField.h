@@ -9,8 +9,8 @@ class QLineEdit;
 
 namespace tk {
 
-// A one-line text field. TextChange is raised whenever the text changes, by
-// typing or by code.
+// A one-line text field: it never holds a line break (pasted or set ones are
+// left out). TextChange is raised whenever the text changes, by typing or by code.
 class TextField : public RectControl {
   public:
     TextField();

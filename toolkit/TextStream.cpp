@@ -59,7 +59,8 @@ namespace {
 // A stream that replaces the file at path on Close, starting with the file's
 // old content when keepContent. Through a symbolic link it writes the file the
 // link points to, so the link stays. nil for anything but a regular file.
-Ref<TextOutputStream> openReplacing(const std::string& path, bool keepContent) {
+// The temporary file is its owner's alone until it gets its mode on Close.
+Ref<TextOutputStream> openReplacing(const std::string& path, bool keepContent, FileAccess access) {
     std::string target = path;
     struct stat st;
     const bool exists = ::lstat(path.c_str(), &st) == 0;
@@ -73,7 +74,9 @@ Ref<TextOutputStream> openReplacing(const std::string& path, bool keepContent) {
     }
     if (exists && !S_ISREG(st.st_mode))
         return nullptr;
-    const mode_t mode = exists ? st.st_mode & 07777 : 0666 & ~posix::currentUmask();
+    const mode_t mode = access == FileAccess::ownerOnly ? 0600
+                        : exists                         ? st.st_mode & 07777
+                                                         : 0666 & ~posix::currentUmask();
     auto impl = std::make_unique<TextOutputStream::Impl>(target, mode);
     if (!impl->file.isOpen())
         return nullptr;
@@ -91,11 +94,11 @@ Ref<TextOutputStream> openReplacing(const std::string& path, bool keepContent) {
 } // namespace
 
 Ref<TextOutputStream> TextOutputStream::Append(const Ref<FolderItem>& file) {
-    return openReplacing(file->nativePath(), true);
+    return openReplacing(file->nativePath(), true, FileAccess::asBefore);
 }
 
-Ref<TextOutputStream> FolderItem::CreateTextFile() const {
-    return openReplacing(path_, false);
+Ref<TextOutputStream> FolderItem::CreateTextFile(FileAccess access) const {
+    return openReplacing(path_, false, access);
 }
 
 Ref<TextInputStream> FolderItem::OpenAsTextFile() const {

@@ -90,6 +90,24 @@ class MainWindow : public tk::Window {
     // Shows a folder chooser and discards what it gives.
     void PushButton4_Action(tk::PushButton& sender);
 
+    // Size presets (MainWindowSizes.cpp).
+    void PushButton3_Action(tk::PushButton& sender);
+    void PopupMenu1_Open(tk::PopupMenu& sender);
+    void PopupMenu1_Change(tk::PopupMenu& sender);
+    void loadsizes();
+
+    // E-mailing photos (MainWindowEmail.cpp).
+    void sendOnePhoto();
+    void sendMultiplePhotos();
+
+    // The bevel button: fit to screen and its save menu (MainWindowFitToScreen.cpp).
+    // The picture scaled to fit the main screen, enlarged as well as shrunk; nil for nil.
+    tk::Ref<tk::Picture> ScaleBGPicture(tk::Ref<tk::Picture> p);
+    void BevelButton1_Action(tk::BevelButton& sender);
+    bool BevelButton1_ConstructContextualMenu(tk::BevelButton& sender, tk::Ref<tk::MenuItem> base, int x,
+                                              int y);
+    bool BevelButton1_ContextualMenuAction(tk::BevelButton& sender, tk::Ref<tk::MenuItem> hitItem);
+
     // Commands (MainWindowMenus.cpp).
     void Toolbar11_Action(Toolbar1& toolbar, tk::ToolItem& item);
     void AddMenuHandlers() override;

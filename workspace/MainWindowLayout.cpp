@@ -188,6 +188,9 @@ void MainWindow::_CreateControls0() {
                                                 {"TextFont", "System"},
                                                 {"Visible", true},
                                                 {"TabIndex", 31}}));
+    BevelButton1()->Action.bind(this, &MainWindow::BevelButton1_Action);
+    BevelButton1()->ConstructContextualMenu.bind(this, &MainWindow::BevelButton1_ConstructContextualMenu);
+    BevelButton1()->ContextualMenuAction.bind(this, &MainWindow::BevelButton1_ContextualMenuAction);
 
     _AddControl(__New<tk::Label>(), "Label3");
     Label3()->applyStoredProperties(label(placed(260, 17, 296, 20, true, true, false, false), "Untitled", "System",
@@ -196,6 +199,7 @@ void MainWindow::_CreateControls0() {
     _AddControl(__New<tk::PushButton>(), "PushButton3");
     PushButton3()->applyStoredProperties(button(placed(88, 583, 99, 18, false, false, true, true), "Save Size", 0,
                                                 "", 34));
+    PushButton3()->Action.bind(this, &MainWindow::PushButton3_Action);
 
     _AddControl(__New<tk::PopupMenu>(), "PopupMenu1");
     PopupMenu1()->applyStoredProperties(with(placed(203, 581, 166, 18, true, false, false, true),
@@ -204,6 +208,8 @@ void MainWindow::_CreateControls0() {
                                               {"TextFont", "System"},
                                               {"Visible", true},
                                               {"TabIndex", 35}}));
+    PopupMenu1()->Open.bind(this, &MainWindow::PopupMenu1_Open);
+    PopupMenu1()->Change.bind(this, &MainWindow::PopupMenu1_Change);
 
     _AddControl(__New<tk::Timer>(), "Timer1");
     Timer1()->applyStoredProperties({{"Mode", 0}, {"Period", 200}, {"Index", noIndex}});

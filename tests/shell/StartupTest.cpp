@@ -28,7 +28,8 @@ TEST_F(AppTest, MenuBarAndApplicationHandlersAreInPlaceBeforeTheLoopRuns) {
         auto app = App::instance();
         ASSERT_TRUE(app);
         EXPECT_EQ(app->MenuBar().get(), MenuBar1::instance().get());
-        for (const char* name : {"AppleAboutPostelle", "FileAboutTessivo", "HelpUsersGuide"})
+        for (const char* name :
+             {"AppleAboutPostelle", "FilePreferences", "FileAboutTessivo", "HelpUsersGuide"})
             EXPECT_TRUE(app->menuHandlers().find(name)) << name;
         // Only the main window registers the open commands.
         EXPECT_FALSE(app->menuHandlers().find("FileOpenPhoto"));

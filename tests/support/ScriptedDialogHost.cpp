@@ -26,3 +26,13 @@ std::optional<std::string> ScriptedDialogHost::chooseFile(const tk::FolderDialog
     fileRequests.push_back(request);
     return next(fileAnswers);
 }
+
+tk::MessageDialogChoice ScriptedDialogHost::showMessageDialog(const tk::MessageDialogRequest& request) {
+    messageDialogRequests.push_back(request);
+    if (messageDialogAnswers.empty())
+        return request.cancelVisible ? tk::MessageDialogChoice::cancelButton
+                                     : tk::MessageDialogChoice::actionButton;
+    const tk::MessageDialogChoice answer = messageDialogAnswers.front();
+    messageDialogAnswers.pop_front();
+    return answer;
+}

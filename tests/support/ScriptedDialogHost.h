@@ -20,8 +20,13 @@ class ScriptedDialogHost : public tk::DialogHost {
     // Answers in order; an empty queue cancels.
     std::deque<std::optional<std::string>> folderAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<tk::MessageDialogRequest> messageDialogRequests;
+    // Buttons pressed in order; an empty queue presses the cancel button (the
+    // action button when the dialog shows no cancel button).
+    std::deque<tk::MessageDialogChoice> messageDialogAnswers;
 
     void showMessage(const std::string& text) override { messages.push_back(text); }
     std::optional<std::string> chooseFolder(const tk::FolderDialogRequest& request) override;
     std::optional<std::string> chooseFile(const tk::FolderDialogRequest& request) override;
+    tk::MessageDialogChoice showMessageDialog(const tk::MessageDialogRequest& request) override;
 };

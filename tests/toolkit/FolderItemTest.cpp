@@ -1,6 +1,7 @@
 #include "toolkit/FolderItem.h"
 #include "toolkit/TextStream.h"
 
+#include "tests/support/ScopedVariable.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,26 +28,6 @@ mode_t modeOf(const std::string& path) {
     struct stat st;
     return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedVariable() {
-        if (old_)
-            ::setenv(name_, old_->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 // Each test works in a fresh folder inside the sandbox.
 class FolderItemTest : public ::testing::Test {
@@ -273,6 +253,22 @@ TEST_F(FolderItemTest, NewTextFileFollowsTheUmask) {
     EXPECT_TRUE(folder->Child("new.txt")->CreateTextFile()->Close());
     ::umask(old);
     EXPECT_EQ(modeOf(path("new.txt")), 0640u);
+}
+
+TEST_F(FolderItemTest, OwnerOnlyTextFileIsPrivateWhateverItReplaces) {
+    write(path("old.txt"), "old\n");
+    ::chmod(path("old.txt").c_str(), 0644);
+    const mode_t old = ::umask(0);
+    for (const char* name : {"old.txt", "new.txt"}) {
+        const Ref<TextOutputStream> out = folder->Child(name)->CreateTextFile(FileAccess::ownerOnly);
+        ASSERT_TRUE(out) << name;
+        out->WriteLine("secret");
+        EXPECT_TRUE(out->Close());
+        EXPECT_EQ(modeOf(path(name)), 0600u) << name;
+        EXPECT_EQ(read(path(name)), "secret\n");
+    }
+    ::umask(old);
+    EXPECT_EQ(entries(dir), (Names{"new.txt", "old.txt"}));
 }
 
 TEST_F(FolderItemTest, StreamDestroyedWithoutCloseCompletesTheFile) {

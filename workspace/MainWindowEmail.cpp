@@ -1,0 +1,88 @@
+// E-mailing photos: the preview's fitted photo, or each selected photo fitted
+// into the preview's size, written into the temporary folder and handed to the
+// bundled e-mail scripts.
+#include "workspace/MainWindow.h"
+
+#include "shell/ScriptRunners.h"
+
+#include "toolkit/DialogHost.h"
+#include "toolkit/LongLoop.h"
+#include "toolkit/Strings.h"
+
+#include <set>
+
+namespace {
+
+constexpr int pngFormat = 0;
+constexpr int jpegFormat = 151;
+
+// The name itself, else the name with " 2", " 3"... before its extension: the
+// first that no copy of this message has taken, so that two photos of one file
+// name (from two folders) go out as two files.
+std::string unusedName(const std::string& name, const std::set<std::string>& taken) {
+    if (!taken.count(name))
+        return name;
+    const std::size_t dot = name.rfind('.');
+    const bool hasExtension = dot != std::string::npos && dot > 0;
+    const std::string stem = hasExtension ? name.substr(0, dot) : name;
+    const std::string extension = hasExtension ? name.substr(dot) : std::string();
+    for (int n = 2;; ++n) {
+        const std::string numbered = stem + " " + tk::StringStrInt32(n) + extension;
+        if (!taken.count(numbered))
+            return numbered;
+    }
+}
+
+} // namespace
+
+void MainWindow::sendOnePhoto() {
+    tk::Ref<tk::Picture> fitted = Canvas1()->scaledPic;
+    tk::Ref<tk::FolderItem> t = tk::SpecialFolder::Temporary()->Child(Label3()->Text());
+    if (!fitted || !t)
+        return;
+    // Only a copy written now goes out: never an older file of that name, nor
+    // the temporary folder itself (what an empty name gives).
+    if (!t->SaveAsPicture(fitted, pngFormat) || !t->Exists())
+        return;
+    sendOnePhotoScript({t->nativePath(), "", "Photo"});
+    t->MoveFileTo(tk::SpecialFolder::Trash());
+}
+
+void MainWindow::sendMultiplePhotos() {
+    auto list = MainWindow::instance()->ListBox1();
+    std::vector<int> rows;
+    {
+        tk::LongLoop longLoop;
+        for (int i = 0; i <= list->ListCount() - 1; ++i) {
+            if (list->Selected(i))
+                rows.push_back(i);
+            tk::backgroundTasks();
+        }
+    }
+    if (rows.empty()) {
+        tk::RuntimeMsgBox("Select photo(s) to email in the Images list.");
+        return;
+    }
+    const std::string cr = tk::StringDBCSChr(13);
+    std::string paths;
+    std::set<std::string> taken;
+    {
+        tk::LongLoop longLoop;
+        for (int r : rows) {
+            // Selecting the row shows its photo and puts its file name in Label3.
+            list->setListIndex(r);
+            const std::string name = unusedName(Label3()->Text(), taken);
+            tk::Ref<tk::FolderItem> t = tk::SpecialFolder::Temporary()->Child(name);
+            tk::Ref<tk::FolderItem> f = t ? tk::RuntimeGetFolderItem(list->Cell(r, 1), 0) : nullptr;
+            tk::Ref<tk::Picture> p = f && f->Exists() ? f->OpenAsPicture() : nullptr;
+            // A copy that could not be written is not listed.
+            if (p && scaleForSaving(p)->Save(t, jpegFormat, -1)) {
+                taken.insert(name);
+                paths += t->nativePath() + cr;
+            }
+            tk::backgroundTasks();
+        }
+    }
+    paths = tk::StringDBCSLeft(paths, tk::StringDBCSLen(paths) - 1);
+    sendMultiplePhotosScript({paths, "", "Photos"});
+}
