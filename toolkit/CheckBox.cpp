@@ -3,10 +3,35 @@
 #include "toolkit/QtText.h"
 
 #include <QCheckBox>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace tk {
 
-CheckBox::CheckBox() : RectControl(new QCheckBox()) {
+namespace {
+// A caption that would not fit beside the box (the desktop's fonts can be
+// wider than the ones the layout was drawn with) is drawn smaller, to fit.
+class FittingCheckBox : public QCheckBox {
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const int box = style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, this) +
+                        style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, &option, this);
+        QFont font = this->font();
+        constexpr int smallestPixelSize = 8;
+        while (font.pixelSize() > smallestPixelSize &&
+               QFontMetrics(font).horizontalAdvance(text()) > width() - box - 2)
+            font.setPixelSize(font.pixelSize() - 1);
+        painter.setFont(font);
+        option.fontMetrics = QFontMetrics(font);
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
+};
+} // namespace
+
+CheckBox::CheckBox() : RectControl(new FittingCheckBox()) {
     QObject::connect(box(), &QCheckBox::toggled, box(), [this] { Action.raise(*this); });
 }
 
