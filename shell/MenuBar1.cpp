@@ -4,22 +4,22 @@ namespace {
 
 tk::Ref<MenuBar1> theMenuBar;
 
-struct ItemSpec {
+struct ItemDef {
     const char* name;
     const char* text;
     const char* shortcut; // nullptr: left as the toolkit sets it
     bool autoEnable;
 };
 
-template <class Item> tk::Ref<tk::MenuItem> buildItem(const ItemSpec& spec) {
+template <class Item> tk::Ref<tk::MenuItem> buildItem(const ItemDef& def) {
     auto item = tk::makeRef<Item>();
     item->Constructor();
-    item->setName(spec.name);
-    item->setAutoEnable(spec.autoEnable);
-    item->setText(spec.text);
+    item->setName(def.name);
+    item->setAutoEnable(def.autoEnable);
+    item->setText(def.text);
     item->setVisible(true);
-    if (spec.shortcut)
-        item->setKeyboardShortcut(spec.shortcut);
+    if (def.shortcut)
+        item->setKeyboardShortcut(def.shortcut);
     return item;
 }
 

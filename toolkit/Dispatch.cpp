@@ -5,9 +5,11 @@
 #include "toolkit/MainThreadCall.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -47,14 +49,41 @@ void RuntimeUnhandledException(const std::exception_ptr& exception) {
         QMetaObject::invokeMethod(app, show, Qt::QueuedConnection);
 }
 
+namespace {
+int handlerDepth = 0;
+std::vector<std::function<void()>> pendingWork;
+
+void runPendingWork() {
+    auto work = std::move(pendingWork);
+    pendingWork.clear();
+    for (auto& item : work)
+        item();
+}
+} // namespace
+
 bool dispatch(const std::function<void()>& call) {
+    bool succeeded = true;
+    ++handlerDepth;
     try {
         call();
-        return true;
     } catch (...) {
         RuntimeUnhandledException(std::current_exception());
-        return false;
+        succeeded = false;
     }
+    if (--handlerDepth == 0 && !pendingWork.empty())
+        runPendingWork();
+    return succeeded;
+}
+
+void runDeferredWork() { runPendingWork(); }
+
+void whenNoHandlerRuns(std::function<void()> work) {
+    pendingWork.push_back(std::move(work));
+    if (handlerDepth == 0 && QCoreApplication::instance())
+        QTimer::singleShot(0, [] {
+            if (handlerDepth == 0)
+                runPendingWork();
+        });
 }
 
 } // namespace tk

@@ -14,4 +14,12 @@ void RuntimeUnhandledException(const std::exception_ptr& exception);
 // unwinding through Qt. Returns False when the call raised.
 bool dispatch(const std::function<void()>& call);
 
+// Runs the work once no application code is running any more: when the
+// outermost dispatched call returns, or on the next turn of the event loop.
+// Nested event loops inside a handler (a long loop letting events run) do
+// not count as "no code running".
+void whenNoHandlerRuns(std::function<void()> work);
+// Runs what waits for that now (the run time stopping). Toolkit-internal.
+void runDeferredWork();
+
 } // namespace tk

@@ -240,7 +240,8 @@ std::shared_ptr<const FolderItem::Listing> FolderItem::listing(bool reread) cons
 }
 
 int FolderItem::Count() const {
-    const auto names = listing(true);
+    // Reread when the folder changed: a loop over Count and Item reads a large folder once.
+    const auto names = listing(false);
     return names ? int(names->names.size()) : 0;
 }
 

@@ -59,11 +59,11 @@ class FolderItem {
     std::string DisplayName() const;
 
     // Number of items in the folder (0 for a file or an unreadable folder). Names starting
-    // with "." are hidden and not counted. Each call reads the folder afresh.
+    // with "." are hidden and not counted. The folder is read again when it has changed.
     int Count() const;
     // Item at a 1-based position in the folder, in natural name order (as a
     // file manager lists them: "2.jpg" before "10.jpg"); nil outside 1..Count.
-    // Uses the listing of the last Count() while the folder is unchanged.
+    // Uses the listing read last while the folder is unchanged.
     Ref<FolderItem> Item(int index) const;
 
     // Text files: UTF-8, "\n" line ends written; "\n", "\r\n" and "\r" read.

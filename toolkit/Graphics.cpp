@@ -55,33 +55,35 @@ bool Graphics::adopt(int x, int y, const QImage& pixels) {
     return target_ && x == 0 && y == 0 && target_->adoptPixels(pixels);
 }
 
-void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
+bool Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
     const QImage image = picture->image();
-    if (adopt(x, y, image))
-        return;
-    paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
+    if (image.isNull())
+        return false;
+    if (!adopt(x, y, image))
+        paint([&](QPainter& p) { p.drawImage(QPoint(x, y), image); });
+    return true;
 }
 
-void Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y, int destWidth, int destHeight, int sourceX,
+bool Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y, int destWidth, int destHeight, int sourceX,
                            int sourceY, int sourceWidth, int sourceHeight) {
     if (destWidth <= 0 || destHeight <= 0 || sourceWidth <= 0 || sourceHeight <= 0)
-        return;
+        return false;
     const QRect wanted = QRect(sourceX, sourceY, sourceWidth, sourceHeight).intersected(
         QRect(0, 0, picture->Width(), picture->Height()));
     if (wanted.isEmpty())
-        return;
+        return false;
     QRect source;
     const QImage pixels = picture->pixelsFor(wanted, QSize(destWidth, destHeight), source);
     if (pixels.isNull() || source.isEmpty())
-        return;
+        return false;
     if (source.width() == destWidth && source.height() == destHeight) {
         paint([&](QPainter& p) { p.drawImage(QPoint(x, y), pixels, source); });
-        return;
+        return true;
     }
     const QImage scaled = scaledPixels(pixels, source, QSize(destWidth, destHeight));
-    if (adopt(x, y, scaled))
-        return;
-    paint([&](QPainter& p) { p.drawImage(QPoint(x, y), scaled); });
+    if (!adopt(x, y, scaled))
+        paint([&](QPainter& p) { p.drawImage(QPoint(x, y), scaled); });
+    return true;
 }
 
 } // namespace tk

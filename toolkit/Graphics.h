@@ -24,11 +24,12 @@ class Graphics {
     void setForeColor(Color color) { foreColor_ = color; }
 
     void FillRect(int x, int y, int width, int height);
-    // The picture at its own size, its top-left corner at x, y.
-    void DrawPicture(const Ref<Picture>& picture, int x, int y);
+    // The picture at its own size, its top-left corner at x, y. False when
+    // there was nothing to draw (a picture whose file could not be decoded).
+    bool DrawPicture(const Ref<Picture>& picture, int x, int y);
     // The source rectangle of the picture scaled into the destination rectangle.
     // Scaling down averages the source pixels each destination pixel covers.
-    void DrawPicture(const Ref<Picture>& picture, int x, int y, int destWidth, int destHeight, int sourceX,
+    bool DrawPicture(const Ref<Picture>& picture, int x, int y, int destWidth, int destHeight, int sourceX,
                      int sourceY, int sourceWidth, int sourceHeight);
 
   private:

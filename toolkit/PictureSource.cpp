@@ -86,6 +86,10 @@ int ceilDiv(int a, int b) { return (a + b - 1) / b; }
 } // namespace
 
 std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePath) {
+    // Qt's own limit on what one read may allocate, raised to the largest
+    // picture this layer lets through, so that such a picture does decode.
+    static const bool limitSet = (QImageReader::setAllocationLimit(int(maxDecodedBytes >> 20) + 64), true);
+    (void)limitSet;
     auto source = std::make_shared<PictureSource>();
     if (!identify(nativePath, source->identity_) || source->identity_.size == 0)
         return nullptr;

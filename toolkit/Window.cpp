@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
+#include "toolkit/Dispatch.h"
 #include "toolkit/Menu.h"
 #include "toolkit/MenuQt.h"
 #include "toolkit/QtText.h"
@@ -11,7 +12,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -25,11 +25,6 @@ struct OpenWindow {
 // Windows in the order they were created; each class has at most one here.
 std::vector<OpenWindow>& openWindows() {
     static std::vector<OpenWindow> windows;
-    return windows;
-}
-// Closed windows waiting to be released.
-std::vector<Ref<Window>>& closedWindows() {
-    static std::vector<Ref<Window>> windows;
     return windows;
 }
 } // namespace
@@ -66,7 +61,7 @@ void closeAllWindows() {
     for (auto& open : windows)
         open.window->open_ = false;
     windows.clear();
-    closedWindows().clear();
+    runDeferredWork();
 }
 
 Window::Window() : widget_(new WindowWidget(*this)) {}
@@ -172,8 +167,9 @@ void Window::windowClosed() {
     open_ = false;
     // The window is released on the next turn of the event loop, never while
     // one of its own handlers (a button, its timer) is still running.
-    closedWindows().push_back(shared_from_this());
-    QTimer::singleShot(0, [] { closedWindows().clear(); });
+    // Released once no handler runs: a handler that closed its own window
+    // (a button, a timer) may go on using it, also through a long loop.
+    whenNoHandlerRuns([keepAlive = shared_from_this()] {});
     Event_Close();
     unregisterWindow(this);
 }

@@ -160,7 +160,7 @@ class MainWindow : public tk::Window {
     void saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report);
 
     enum class LoadEnd { finished, cancelled, superseded };
-    LoadEnd runLoadingLoop(bool onThread1);
+    LoadEnd runLoadingLoop(bool onThread1, int& generation);
     void beginLoading();
     void endLoading(LoadEnd end, bool redrawHint);
 

@@ -76,7 +76,8 @@ void MainWindow::sendMultiplePhotos() {
             tk::Ref<tk::FolderItem> f = t ? tk::RuntimeGetFolderItem(list->Cell(r, 1), 0) : nullptr;
             tk::Ref<tk::Picture> p = f && f->Exists() ? f->OpenAsPicture() : nullptr;
             // A copy that could not be written is not listed.
-            if (p && scaleForSaving(p)->Save(t, jpegFormat, -1)) {
+            tk::Ref<tk::Picture> copy = scaleForSaving(p);
+            if (copy && copy->Save(t, jpegFormat, -1)) {
                 taken.insert(name);
                 paths += t->nativePath() + cr;
             }

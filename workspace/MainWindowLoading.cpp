@@ -33,28 +33,32 @@ void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
         Refresh(true);
 }
 
-// Walks photoF's items by position, listing every item that opens as a
+// Walks the folder's items by position, listing every item that opens as a
 // picture. Every step that touches a control runs on the main thread, each
 // finished before the next. A load started meanwhile supersedes this one,
 // except that Thread1's loop goes on with a folder dropped while it runs.
-MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1) {
+// The folder is the one photoF named when the load began: a folder dialog
+// cancelled meanwhile does not end it.
+MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1, int& generation) {
     tk::LongLoop longLoop;
-    int generation = 0;
-    tk::runOnMainThread([&] { generation = onThread1 ? thread1Generation_ : loadGeneration_; });
     tk::Ref<tk::FolderItem> folder;
+    tk::runOnMainThread([&] {
+        generation = onThread1 ? thread1Generation_ : loadGeneration_;
+        folder = photoF;
+    });
     int i = 1;
     for (;;) {
         bool superseded = false;
         tk::runOnMainThread([&] {
-            if (generation != loadGeneration_) {
-                if (onThread1 && thread1Generation_ == loadGeneration_) {
-                    generation = loadGeneration_;
-                    i = 1;
-                } else {
-                    superseded = true;
-                }
+            if (generation == loadGeneration_)
+                return;
+            if (onThread1 && thread1Generation_ == loadGeneration_) {
+                generation = loadGeneration_;
+                folder = photoF;
+                i = 1;
+            } else {
+                superseded = true;
             }
-            folder = photoF;
         });
         if (superseded)
             return LoadEnd::superseded;
@@ -92,7 +96,8 @@ void MainWindow::openFolder() {
         ListBox1()->DeleteAllRows();
         beginLoading();
         bottomLeftLabel()->Refresh(true);
-        const LoadEnd end = runLoadingLoop(false);
+        int generation = 0;
+        const LoadEnd end = runLoadingLoop(false, generation);
         if (end == LoadEnd::superseded)
             return;
         endLoading(end, true);
@@ -132,9 +137,28 @@ void MainWindow::openDroppedFolder(tk::Ref<tk::FolderItem> folder) {
 }
 
 void MainWindow::Thread1_Run(tk::Thread&) {
-    tk::runOnMainThread([&] { beginLoading(); });
-    const LoadEnd end = runLoadingLoop(true);
+    int generation = 0;
+    LoadEnd end = LoadEnd::cancelled;
+    try {
+        tk::runOnMainThread([&] { beginLoading(); });
+        end = runLoadingLoop(true, generation);
+    } catch (...) {
+        // The load ends with what it has, so that the next drop starts a new one.
+        try {
+            tk::runOnMainThread([&] {
+                thread1Loading_ = false;
+                endLoading(LoadEnd::cancelled, false);
+            });
+        } catch (...) {
+        }
+        throw;
+    }
     tk::runOnMainThread([&] {
+        if (thread1Generation_ == loadGeneration_ && generation != loadGeneration_) {
+            // A folder was dropped after the loop had finished: load it too.
+            Thread1()->Run();
+            return;
+        }
         thread1Loading_ = false;
         if (end != LoadEnd::superseded)
             endLoading(end, false);

@@ -24,22 +24,20 @@ const char* const cancelHint = "Command + period to cancel...";
 class MainWindow::CopyReport {
   public:
     // The files of the listed photos, which a copy must never replace.
-    explicit CopyReport(tk::Listbox& list) {
-        for (int row = 0; row < list.ListCount(); ++row)
-            if (tk::Ref<tk::FolderItem> photo = tk::RuntimeGetFolderItem(list.Cell(row, 1)))
-                if (auto file = photo->identity())
-                    listed_.insert(*file);
-    }
+    explicit CopyReport(tk::Listbox& list) : list_(list) { collectListed(); }
 
     // Writes the copy of source unless that would replace a listed photo
     // (compared as files, so links and other spellings of a path count too).
     void save(const tk::Ref<tk::FolderItem>& copy, const tk::FolderItem& source, const tk::Ref<tk::Picture>& picture) {
+        // Photos may have been added to the list while the run went on.
+        if (list_.ListCount() != listedRows_)
+            collectListed();
         const auto target = copy->identity();
         if (target && (listed_.count(*target) || target == source.identity())) {
             ++protected_;
             return;
         }
-        if (!copy->SaveAsJPEG(picture))
+        if (!picture || !copy->SaveAsJPEG(picture))
             ++unwritable_;
     }
 
@@ -56,6 +54,17 @@ class MainWindow::CopyReport {
     }
 
   private:
+    void collectListed() {
+        listed_.clear();
+        listedRows_ = list_.ListCount();
+        for (int row = 0; row < listedRows_; ++row)
+            if (tk::Ref<tk::FolderItem> photo = tk::RuntimeGetFolderItem(list_.Cell(row, 1)))
+                if (auto file = photo->identity())
+                    listed_.insert(*file);
+    }
+
+    tk::Listbox& list_;
+    int listedRows_ = 0;
     std::set<std::pair<std::uint64_t, std::uint64_t>> listed_;
     int protected_ = 0;
     int unwritable_ = 0;
@@ -68,11 +77,10 @@ tk::Ref<tk::Picture> MainWindow::scaleForSaving(tk::Ref<tk::Picture> p) {
     const int w = p->Width(), h = p->Height();
     const Fit fit = fitRule(w, h, canvas->Width(), canvas->Height());
     tk::Ref<tk::Picture> r = tk::newPicture(fit.width, fit.height, 32);
-    if (fit.scaled)
-        r->Graphics()->DrawPicture(p, 0, 0, fit.width, fit.height, 0, 0, w, h);
-    else
-        r->Graphics()->DrawPicture(p, 0, 0);
-    return r;
+    // A photo whose pixels cannot be decoded after all gives no copy, not a blank one.
+    const bool drawn = fit.scaled ? r->Graphics()->DrawPicture(p, 0, 0, fit.width, fit.height, 0, 0, w, h)
+                                  : r->Graphics()->DrawPicture(p, 0, 0);
+    return drawn ? r : nullptr;
 }
 
 // Writes the copy of the selected row r (already made the list's selection)

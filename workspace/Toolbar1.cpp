@@ -3,7 +3,7 @@
 #include "shell/ResourcePictures.h"
 
 namespace {
-struct ItemSpec {
+struct ItemDef {
     tk::Ref<tk::ToolButton> Toolbar1::*slot;
     const char* name;
     int style;
@@ -12,7 +12,7 @@ struct ItemSpec {
     tk::Ref<tk::Picture> (*icon)();
 };
 
-const ItemSpec items[] = {
+const ItemDef items[] = {
     {&Toolbar1::OpenFolder, "OpenFolder", 0, "Open", "Select a folder of images", openFolderIcon},
     {&Toolbar1::ToolItem1, "ToolItem1", 6, "Untitled", "", nullptr},
     {&Toolbar1::Number, "Number", 0, "Number", "Number listed images", renameIcon},
@@ -22,16 +22,16 @@ const ItemSpec items[] = {
 
 void Toolbar1::Constructor() {
     tk::Toolbar::Constructor();
-    for (const ItemSpec& spec : items) {
-        auto& button = this->*spec.slot;
+    for (const ItemDef& def : items) {
+        auto& button = this->*def.slot;
         button = tk::makeRef<tk::ToolButton>();
-        button->setName(spec.name);
-        button->setStyle(spec.style);
+        button->setName(def.name);
+        button->setStyle(def.style);
         button->setEnabled(true);
-        button->setCaption(spec.caption);
-        button->setHelpTag(spec.helpTag);
-        if (spec.icon)
-            button->setIcon(spec.icon());
+        button->setCaption(def.caption);
+        button->setHelpTag(def.helpTag);
+        if (def.icon)
+            button->setIcon(def.icon());
         Append(button);
     }
 }

@@ -153,8 +153,7 @@ void batchNameWindow::PushButton1_Action(tk::PushButton&) {
             auto list = MainWindow::instance()->ListBox1();
             if (tk::Ref<tk::FolderItem> file = tk::RuntimeGetFolderItem(list->Cell(i, 1), 0)) {
                 const std::string number = tk::StringStrDouble(double(i) + tk::StringVal(EditField2()->Text()));
-                file->setName(CheckBox1()->Value() ? number + EditField1()->Text() + EditField3()->Text()
-                                                   : EditField1()->Text() + number + EditField3()->Text());
+                file->setName(joined(EditField1()->Text(), number, EditField3()->Text()));
                 list->setCell(i, 1, file->AbsolutePath());
             }
             tk::backgroundTasks();

@@ -4,6 +4,7 @@
 
 #include "toolkit/Canvas.h"
 #include "toolkit/Label.h"
+#include "toolkit/LongLoop.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Window.h"
 #include "toolkit/WindowWidget.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTest>
 
 #include <string>
@@ -169,6 +171,25 @@ TEST_F(WindowTest, ASingleShotTimerFiresOnceAfterItsPeriod) {
     QTest::qWait(120);
     EXPECT_EQ(fired, 1);
     EXPECT_EQ(timer->Mode(), 0);
+}
+
+TEST_F(WindowTest, AWindowClosedByItsOwnHandlerLivesUntilTheHandlerEnds) {
+    auto window = tk::Window::instance<RecordingWindow>();
+    auto timer = window->__New<tk::Timer>();
+    bool finished = false;
+    RecordingWindow* raw = window.get();
+    window.clear();
+    QEventLoop loop; // handlers run inside the application's event loop
+    timer->Action.bind([&](tk::Timer&) {
+        raw->Close();
+        tk::backgroundTasks(); // a long loop of the handler lets events run
+        finished = raw->controlAs<tk::Label>("First")->Text().empty();
+        loop.quit();
+    });
+    timer->applyStoredProperties({{"Mode", 1}, {"Period", 1}});
+    loop.exec();
+    EXPECT_TRUE(finished);
+    EXPECT_FALSE(tk::Window::openInstance<RecordingWindow>());
 }
 
 TEST_F(WindowTest, UnknownStoredPropertiesAreRefused) {

@@ -114,6 +114,20 @@ TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {
     });
 }
 
+TEST_F(LoadingTest, ACancelledFolderDialogDoesNotEndADroppedFolderLoad) {
+    const std::string folder = native(numberedFolder("Dropped", 12));
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        QWidget* viewport = static_cast<QListView*>(main->ListBox1()->qwidget())->viewport();
+        ASSERT_TRUE(dropFiles(viewport, {folder}));
+        ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 1; }));
+        main->openFolder(); // the dialog is cancelled
+        ASSERT_TRUE(waitFor([&] { return !main->loadingImages; }, 10000));
+        EXPECT_EQ(main->ListBox1()->ListCount(), 12);
+        EXPECT_EQ(main->Title(), "Dropped");
+    });
+}
+
 TEST_F(LoadingTest, OnePhotoIsAddedAfterTheOthersAndSelected) {
     const std::string one = photos::write(dir.path(), "one.jpg", 80, 60);
     const std::string two = photos::write(dir.path(), "two.jpg", 80, 60);
