@@ -3,11 +3,12 @@
 #include <fstream>
 #include <string>
 
-long peakResidentKiB() {
+namespace {
+long statusField(const char* field) {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmHWM:") {
+        if (key == field) {
             long kib = -1;
             status >> kib;
             return kib;
@@ -16,3 +17,8 @@ long peakResidentKiB() {
     }
     return -1;
 }
+} // namespace
+
+long peakResidentKiB() { return statusField("VmHWM:"); }
+
+long residentKiB() { return statusField("VmRSS:"); }
