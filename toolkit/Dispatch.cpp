@@ -50,6 +50,8 @@ void RuntimeUnhandledException(const std::exception_ptr& exception) {
 }
 
 namespace {
+// Main-thread handlers only: a thread's body runs through dispatch as well,
+// but the work that waits for no handler to run belongs to the main thread.
 int handlerDepth = 0;
 std::vector<std::function<void()>> pendingWork;
 
@@ -62,15 +64,17 @@ void runPendingWork() {
 } // namespace
 
 bool dispatch(const std::function<void()>& call) {
+    const bool counted = isMainThread();
     bool succeeded = true;
-    ++handlerDepth;
+    if (counted)
+        ++handlerDepth;
     try {
         call();
     } catch (...) {
         RuntimeUnhandledException(std::current_exception());
         succeeded = false;
     }
-    if (--handlerDepth == 0 && !pendingWork.empty())
+    if (counted && --handlerDepth == 0 && !pendingWork.empty())
         runPendingWork();
     return succeeded;
 }

@@ -17,9 +17,10 @@ namespace tk {
 
 namespace {
 
-// Largest picture decoded whole; larger JPEG files are still shown through
-// the decoder's own scaling.
+// Largest picture decoded whole, and largest JPEG file (shown through the
+// decoder's own scaling, but whose decoder may hold all its coefficients).
 constexpr qint64 maxDecodedBytes = 512ll * 1024 * 1024;
+constexpr qint64 maxJpegPixels = 150ll * 1000 * 1000;
 
 // Recently decoded levels, shared by every Picture of the same unchanged file.
 class LevelCache {
@@ -111,9 +112,11 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
         LevelCache::instance().insert(source->identity_, 1, whole);
         return source;
     }
-    const qint64 wholeBytes = qint64(source->stored_.width()) * source->stored_.height() * 4;
-    const qint64 smallestBytes = source->scalesWhileDecoding_ ? wholeBytes / 64 : wholeBytes;
-    if (smallestBytes > maxDecodedBytes)
+    const qint64 pixels = qint64(source->stored_.width()) * source->stored_.height();
+    // A JPEG file is decoded at 1/8 when that serves, but the decoder still
+    // keeps a whole progressive file's coefficients in memory: its size is
+    // bounded by the pixels the file claims, above any camera's.
+    if (source->scalesWhileDecoding_ ? pixels > maxJpegPixels : pixels * 4 > maxDecodedBytes)
         return nullptr;
     source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
                                                                                        : source->stored_;

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QTemporaryDir>
 
 #include <string>
@@ -132,6 +133,21 @@ TEST_F(PictureTest, AnImpossiblyLargePictureIsNoPicture) {
     png[18] = png[22] = char(0xEA);
     png[19] = png[23] = char(0x60);
     EXPECT_FALSE(Picture::open(writeBytes("huge.png", png)));
+
+    // A progressive JPEG whose frame header claims 27248 x 25856 pixels: its
+    // decoder would hold every coefficient, gigabytes, even to show it at 1/8.
+    QByteArray jpeg;
+    QBuffer jpegBuffer(&jpeg);
+    jpegBuffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&jpegBuffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(QImage(16, 16, QImage::Format_RGB32));
+    const int frame = jpeg.indexOf("\xff\xc2");
+    ASSERT_GT(frame, 0);
+    const unsigned char claimed[] = {0x6a, 0x70, 0x65, 0x00}; // height 27248, width 25856
+    for (int i = 0; i < 4; ++i)
+        jpeg[frame + 5 + i] = char(claimed[i]);
+    EXPECT_FALSE(Picture::open(writeBytes("claims.jpg", jpeg)));
 }
 
 TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {

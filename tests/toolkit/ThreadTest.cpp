@@ -23,6 +23,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,6 +43,11 @@ class ThreadWindow : public tk::Window {
         controlAs<tk::ProgressWheel>("Wheel")->applyStoredProperties({{"Left", 100}, {"Top", 10}});
     }
     tk::Ref<tk::Thread> worker() const { return controlAs<tk::Thread>("Worker"); }
+};
+
+class PlainWindow : public tk::Window {
+  public:
+    void Layout() override { applyStoredProperties({{"Width", 100}, {"Height", 80}, {"Title", "Plain"}}); }
 };
 
 class ThreadTest : public ::testing::Test {
@@ -164,6 +170,26 @@ TEST_F(ThreadTest, AnExceptionAStepRaisesComesBackToTheBody) {
     });
     EXPECT_EQ(caught, "no such picture");
     EXPECT_TRUE(laterStepRan);
+}
+
+TEST_F(ThreadTest, AWindowClosedWhileABodyRunsIsReleasedWithoutWaitingForTheBody) {
+    auto worker = window->worker();
+    std::atomic<bool> started{false}, release{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        started = true;
+        while (!release)
+            std::this_thread::yield();
+    });
+    worker->Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return started.load(); }, 10000));
+    auto plain = tk::Window::instance<PlainWindow>();
+    const std::weak_ptr<PlainWindow> closed = plain.shared();
+    plain->Close();
+    plain.clear();
+    const bool released = QTest::qWaitFor([&] { return closed.expired(); }, 10000);
+    release = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !worker->isRunning(); }, 10000));
+    EXPECT_TRUE(released) << "the running body kept the closed window alive";
 }
 
 TEST(ThreadStopTest, DestroyingTheThreadStopsABodyWaitingForTheMainThread) {
