@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The one main window: the photo list, the preview and the commands on them.
 class MainWindow : public tk::Window {
@@ -155,6 +156,8 @@ class MainWindow : public tk::Window {
 
   private:
     tk::Ref<tk::MenuItem> menuItem(const char* name) const;
+    // The selected rows in ascending order, collected as a long loop.
+    static std::vector<int> selectedRows(tk::Listbox& list);
 
     class CopyReport;
     void saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report);

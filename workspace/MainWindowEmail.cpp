@@ -50,15 +50,7 @@ void MainWindow::sendOnePhoto() {
 
 void MainWindow::sendMultiplePhotos() {
     auto list = MainWindow::instance()->ListBox1();
-    std::vector<int> rows;
-    {
-        tk::LongLoop longLoop;
-        for (int i = 0; i <= list->ListCount() - 1; ++i) {
-            if (list->Selected(i))
-                rows.push_back(i);
-            tk::backgroundTasks();
-        }
-    }
+    const std::vector<int> rows = selectedRows(*list);
     if (rows.empty()) {
         tk::RuntimeMsgBox("Select photo(s) to email in the Images list.");
         return;

@@ -96,17 +96,20 @@ void MainWindow::saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, C
         report.save(o, *f, scaleForSaving(picture));
 }
 
+std::vector<int> MainWindow::selectedRows(tk::Listbox& list) {
+    std::vector<int> rows;
+    tk::LongLoop longLoop;
+    for (int i = 0; i <= list.ListCount() - 1; ++i) {
+        if (list.Selected(i))
+            rows.push_back(i);
+        tk::backgroundTasks();
+    }
+    return rows;
+}
+
 void MainWindow::saveAllPhotos() {
     auto list = ListBox1();
-    std::vector<int> rows;
-    {
-        tk::LongLoop longLoop;
-        for (int i = 0; i <= list->ListCount() - 1; ++i) {
-            if (list->Selected(i))
-                rows.push_back(i);
-            tk::backgroundTasks();
-        }
-    }
+    const std::vector<int> rows = selectedRows(*list);
     if (rows.empty()) {
         tk::RuntimeMsgBox("Select photo(s) to save in the Images list.");
         return;
