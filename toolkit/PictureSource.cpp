@@ -21,6 +21,7 @@ namespace {
 // decoder's own scaling, but whose decoder may hold all its coefficients).
 constexpr qint64 maxDecodedBytes = 512ll * 1024 * 1024;
 constexpr qint64 maxJpegPixels = 150ll * 1000 * 1000;
+constexpr qint64 maxPixelsPerFileByte = 4096;
 
 // Recently decoded levels, shared by every Picture of the same unchanged file.
 class LevelCache {
@@ -117,6 +118,10 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     // keeps a whole progressive file's coefficients in memory: its size is
     // bounded by the pixels the file claims, above any camera's.
     if (source->scalesWhileDecoding_ ? pixels > maxJpegPixels : pixels * 4 > maxDecodedBytes)
+        return nullptr;
+    // No format packs that many pixels into so few bytes: a tiny file that
+    // claims a huge picture would only cost memory and time to decode.
+    if (pixels > maxPixelsPerFileByte * qint64(source->identity_.size))
         return nullptr;
     source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
                                                                                        : source->stored_;

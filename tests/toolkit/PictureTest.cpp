@@ -148,6 +148,11 @@ TEST_F(PictureTest, AnImpossiblyLargePictureIsNoPicture) {
     for (int i = 0; i < 4; ++i)
         jpeg[frame + 5 + i] = char(claimed[i]);
     EXPECT_FALSE(Picture::open(writeBytes("claims.jpg", jpeg)));
+
+    // A 61-byte BMP file whose header claims 2621444 x 37 pixels.
+    const QByteArray bmp = QByteArray::fromBase64(
+        "Qk1aAAAAAgAAAMr/+gAoAAAABAAoACUAAAABABgAAAAAAEYAAABhDwAAYQ8AZ0FNKAAAKMhJKShORDzIKA==");
+    EXPECT_FALSE(Picture::open(writeBytes("claims.bmp", bmp)));
 }
 
 TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {
