@@ -21,7 +21,13 @@ namespace {
 // decoder's own scaling, but whose decoder may hold all its coefficients).
 constexpr qint64 maxDecodedBytes = 512ll * 1024 * 1024;
 constexpr qint64 maxJpegPixels = 150ll * 1000 * 1000;
-constexpr qint64 maxPixelsPerFileByte = 4096;
+// A 1-bit picture packs 8 pixels a byte, and deflate compresses at most
+// about 1000:1: no real file claims more pixels per byte of file.
+constexpr qint64 maxPixelsPerFileByte = 16384;
+// No side longer than this: Qt's scaling does not finish on wider pictures.
+constexpr int maxSide = 65535;
+// Files are read whole into memory to be decoded.
+constexpr off_t maxFileBytes = 1024ll * 1024 * 1024;
 
 // Recently decoded levels, shared by every Picture of the same unchanged file.
 class LevelCache {
@@ -93,7 +99,8 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     static const bool limitSet = (QImageReader::setAllocationLimit(int(maxDecodedBytes >> 20) + 64), true);
     (void)limitSet;
     auto source = std::make_shared<PictureSource>();
-    if (!identify(nativePath, source->identity_) || source->identity_.size == 0)
+    if (!identify(nativePath, source->identity_) || source->identity_.size == 0 ||
+        source->identity_.size > maxFileBytes)
         return nullptr;
     QImageReader reader(pathToQt(nativePath));
     reader.setDecideFormatFromContent(true);
@@ -107,7 +114,7 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     if (!source->stored_.isValid() || source->stored_.isEmpty()) {
         // The header does not tell the size: decode it to know.
         const QImage whole = source->read(1);
-        if (whole.isNull())
+        if (whole.isNull() || whole.width() > maxSide || whole.height() > maxSide)
             return nullptr;
         source->shown_ = whole.size();
         LevelCache::instance().insert(source->identity_, 1, whole);
@@ -121,7 +128,8 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
         return nullptr;
     // No format packs that many pixels into so few bytes: a tiny file that
     // claims a huge picture would only cost memory and time to decode.
-    if (pixels > maxPixelsPerFileByte * qint64(source->identity_.size))
+    if (pixels > maxPixelsPerFileByte * qint64(source->identity_.size) || source->stored_.width() > maxSide ||
+        source->stored_.height() > maxSide)
         return nullptr;
     source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
                                                                                        : source->stored_;

@@ -153,6 +153,8 @@ TEST_F(PictureTest, AnImpossiblyLargePictureIsNoPicture) {
     const QByteArray bmp = QByteArray::fromBase64(
         "Qk1aAAAAAgAAAMr/+gAoAAAABAAoACUAAAABABgAAAAAAEYAAABhDwAAYQ8AZ0FNKAAAKMhJKShORDzIKA==");
     EXPECT_FALSE(Picture::open(writeBytes("claims.bmp", bmp)));
+    // The same, padded to 24000 bytes: no side may be that long.
+    EXPECT_FALSE(Picture::open(writeBytes("padded.bmp", bmp + QByteArray(24000 - bmp.size(), '\0'))));
 }
 
 TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {
