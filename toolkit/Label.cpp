@@ -1,5 +1,6 @@
 #include "toolkit/Label.h"
 
+#include "toolkit/Exceptions.h"
 #include "toolkit/QtText.h"
 
 #include <QLabel>
@@ -39,8 +40,15 @@ Label::Label() : RectControl(new FittingLabel()) {
 
 QLabel* Label::label() const { return static_cast<QLabel*>(qwidget()); }
 
-std::string Label::Text() const { return fromQt(label()->text()); }
-void Label::setText(const std::string& text) { label()->setText(toQt(text)); }
+std::string Label::Text() const {
+    requireMainThread();
+    return text_;
+}
+
+void Label::setText(const std::string& text) {
+    label()->setText(toQt(text)); // first: only the main thread may change a label
+    text_ = text;
+}
 
 void Label::setTextAlign(int align) {
     const Qt::Alignment horizontal = align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft;

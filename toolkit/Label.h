@@ -14,6 +14,8 @@ class Label : public RectControl {
   public:
     Label();
 
+    // The text exactly as set, even bytes that are no UTF-8 (a file name's,
+    // say), which the label shows as best it can.
     std::string Text() const;
     void setText(const std::string& text);
     // 0 left, 1 centred, 2 right.
@@ -28,6 +30,7 @@ class Label : public RectControl {
 
   private:
     QLabel* label() const;
+    std::string text_;
 };
 
 } // namespace tk

@@ -1,8 +1,7 @@
 #include "toolkit/PictureSource.h"
 
-#include "toolkit/QtText.h"
-
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 #include <fcntl.h>
@@ -81,15 +80,23 @@ class LevelCache {
     qint64 used_ = 0;
 };
 
-bool identify(const std::string& path, FileIdentity& identity) {
+bool identify(int fd, FileIdentity& identity) {
     struct stat st {};
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     identity = {st.st_dev, st.st_ino, st.st_size, std::int64_t(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     return true;
 }
 
-int ceilDiv(int a, int b) { return (a + b - 1) / b; }
+int ceilDiv(int a, int b) {
+    return (a + b - 1) / b;
+}
+
+// Opened by its bytes (Qt's own file names cannot spell every name), and
+// without waiting: opening a pipe put in a photo's place would block.
+int openForReading(const std::string& path) {
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+}
 
 } // namespace
 
@@ -98,12 +105,19 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     // picture this layer lets through, so that such a picture does decode.
     static const bool limitSet = (QImageReader::setAllocationLimit(int(maxDecodedBytes >> 20) + 64), true);
     (void)limitSet;
+    const int fd = openForReading(nativePath);
+    if (fd < 0)
+        return nullptr;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return nullptr;
+    }
     auto source = std::make_shared<PictureSource>();
-    if (!identify(nativePath, source->identity_) || source->identity_.size == 0 ||
+    if (!identify(fd, source->identity_) || source->identity_.size == 0 ||
         source->identity_.size > maxFileBytes)
         return nullptr;
-    QImageReader reader(pathToQt(nativePath));
-    reader.setDecideFormatFromContent(true);
+    QImageReader reader(&file);
     if (!reader.canRead())
         return nullptr;
     source->path_ = nativePath;
@@ -141,9 +155,14 @@ namespace {
 // than a file handed to it in small pieces. (Read, not mapped: a file
 // shortened by another program meanwhile must not fault.)
 QByteArray readWhole(const std::string& path, off_t expectedSize) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openForReading(path);
     if (fd < 0)
         return {};
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return {};
+    }
     QByteArray bytes;
     bytes.resize(qsizetype(expectedSize));
     qsizetype done = 0;

@@ -1,6 +1,6 @@
 // Saving scaled JPEG copies of the listed photos into a chosen folder. A copy
-// never replaces a listed photo, and copies that could not be written are
-// reported once the run has ended.
+// never replaces a listed photo, and copies that could not be made or written
+// are reported once the run has ended.
 #include "workspace/MainWindow.h"
 
 #include "workspace/FitRule.h"
@@ -37,7 +37,9 @@ class MainWindow::CopyReport {
             ++protected_;
             return;
         }
-        if (!picture || !copy->SaveAsJPEG(picture))
+        if (!picture)
+            ++unreadable_;
+        else if (!copy->SaveAsJPEG(picture))
             ++unwritable_;
     }
 
@@ -47,6 +49,11 @@ class MainWindow::CopyReport {
         else if (protected_ > 1)
             tk::RuntimeMsgBox(tk::StringStrInt32(protected_) +
                               " copies were not saved, because they would have replaced photos in the list.");
+        if (unreadable_ == 1)
+            tk::RuntimeMsgBox("1 photo could not be read, so no copy of it was saved.");
+        else if (unreadable_ > 1)
+            tk::RuntimeMsgBox(tk::StringStrInt32(unreadable_) +
+                              " photos could not be read, so no copies of them were saved.");
         if (unwritable_ == 1)
             tk::RuntimeMsgBox("1 copy could not be written to the chosen folder.");
         else if (unwritable_ > 1)
@@ -67,6 +74,7 @@ class MainWindow::CopyReport {
     int listedRows_ = 0;
     std::set<std::pair<std::uint64_t, std::uint64_t>> listed_;
     int protected_ = 0;
+    int unreadable_ = 0; // listed as pictures, but their pixels did not decode
     int unwritable_ = 0;
 };
 

@@ -18,9 +18,11 @@ QAction* menuAction(tk::Window& window, const char* menu, const char* item);
 // Runs with a fresh copy of the application's resources in the Resources
 // folder beside this test program's folder, where the application looks.
 class AppTest : public ::testing::Test {
-  protected:
-    void SetUp() override;
+  public:
     // The test bundle's Resources folder.
     static std::string resourcesFolder();
+
+  protected:
+    void SetUp() override;
     ScriptedDialogHost* host = nullptr;
 };

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 QTemporaryDir* sandbox = nullptr;
@@ -27,6 +28,7 @@ std::string sandboxPath() { return QFile::encodeName(sandbox->path()).toStdStrin
 
 int main(int argc, char** argv) {
     QTemporaryDir dir(QDir::tempPath() + "/tessivo-test-XXXXXX");
+    dir.setAutoRemove(false);
     sandbox = &dir;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const QString root = dir.path();
@@ -42,5 +44,7 @@ int main(int argc, char** argv) {
     const int status = RUN_ALL_TESTS();
     // A run time that a test started goes before the process's statics do.
     tk::RuntimeExit();
+    // Removed by its bytes: tests leave names behind that are no UTF-8, which Qt cannot spell.
+    std::filesystem::remove_all(testenv::sandboxPath());
     return status;
 }

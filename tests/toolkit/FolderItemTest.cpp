@@ -1,6 +1,7 @@
 #include "toolkit/FolderItem.h"
 #include "toolkit/TextStream.h"
 
+#include "tests/support/FileSystemLimits.h"
 #include "tests/support/ScopedVariable.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -19,10 +20,6 @@
 namespace {
 
 using namespace tk;
-
-bool runsAsRoot() {
-    return ::geteuid() == 0;
-}
 
 mode_t modeOf(const std::string& path) {
     struct stat st;
@@ -293,8 +290,7 @@ TEST_F(FolderItemTest, NoTextFileWhereNoneCanBeWritten) {
     EXPECT_FALSE(folder->Child("sub")->CreateTextFile());
     EXPECT_FALSE(folder->Child("missing")->Child("t.txt")->CreateTextFile());
     EXPECT_FALSE(TextOutputStream::Append(folder->Child("sub")));
-    if (runsAsRoot())
-        GTEST_SKIP() << "root writes into read-only folders";
+    PermissionsBind permissions;
     ::chmod(path("sub").c_str(), 0500);
     EXPECT_FALSE(folder->Child("sub")->Child("t.txt")->CreateTextFile());
     EXPECT_FALSE(TextOutputStream::Append(folder->Child("sub")->Child("t.txt")));
@@ -347,8 +343,7 @@ TEST_F(FolderItemTest, NoTextFileToReadWhereNoneIs) {
     ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
     for (const char* name : {"missing", "sub", "fifo"})
         EXPECT_FALSE(folder->Child(name)->OpenAsTextFile()) << name;
-    if (runsAsRoot())
-        GTEST_SKIP() << "root reads unreadable files";
+    PermissionsBind permissions;
     write(path("secret"), "x");
     ::chmod(path("secret").c_str(), 0);
     EXPECT_FALSE(folder->Child("secret")->OpenAsTextFile());

@@ -1,6 +1,7 @@
 // Documents handed from a second start of Tessivo to the running one: this test
 // process is the running instance, the second start a process of its own.
 #include "tests/support/RunTime.h"
+#include "tests/support/SecondStart.h"
 #include "tests/support/TestEnvironment.h"
 
 #include "toolkit/Application.h"
@@ -16,21 +17,16 @@
 
 #include <algorithm>
 #include <climits>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <memory>
-#include <spawn.h>
 #include <string>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -46,48 +42,6 @@ class RecordingApp : public tk::Application {
     void Event_OpenDocument(tk::Ref<tk::FolderItem> item) override {
         documents.push_back(item->nativePath());
     }
-};
-
-// A second start with these arguments from that working folder. The arguments go
-// to the process as the bytes they are (QProcess would re-encode them as text);
-// it inherits this process's environment with its sandboxed XDG_RUNTIME_DIR.
-class SecondStart {
-  public:
-    SecondStart(const std::vector<std::string>& arguments, const std::string& workingFolder) {
-        std::vector<std::string> argv{TESSIVO_HANDOVER_SENDER};
-        argv.insert(argv.end(), arguments.begin(), arguments.end());
-        std::vector<char*> pointers;
-        for (std::string& argument : argv)
-            pointers.push_back(argument.data());
-        pointers.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
-        if (posix_spawn(&pid_, pointers[0], &actions, nullptr, pointers.data(), environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~SecondStart() {
-        if (!ended()) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    SecondStart(const SecondStart&) = delete;
-    SecondStart& operator=(const SecondStart&) = delete;
-
-    bool ended() {
-        if (!ended_ && (pid_ <= 0 || ::waitpid(pid_, &status_, WNOHANG) == pid_))
-            ended_ = true;
-        return ended_;
-    }
-    // The exit status; -1 while it runs or when it did not exit normally.
-    int exitStatus() { return ended() && pid_ > 0 && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1; }
-
-  private:
-    pid_t pid_ = -1;
-    int status_ = 0;
-    bool ended_ = false;
 };
 
 class HandoverTest : public ::testing::Test {
