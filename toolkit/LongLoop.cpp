@@ -8,12 +8,15 @@
 
 #include <atomic>
 #include <thread>
+#include <utility>
 
 namespace tk {
 
 namespace {
 std::atomic<int> runningLoops{0};
 std::atomic<bool> userCancelled{false};
+// Main thread only.
+bool lettingEventsRun = false;
 
 bool isCancelKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
@@ -45,8 +48,11 @@ LongLoop::~LongLoop() { --runningLoops; }
 
 void backgroundTasks() {
     if (isMainThread()) {
-        if (QCoreApplication::instance())
+        if (QCoreApplication::instance()) {
+            const bool outer = std::exchange(lettingEventsRun, true);
             QCoreApplication::processEvents(QEventLoop::AllEvents);
+            lettingEventsRun = outer;
+        }
         return;
     }
     throwIfStopRequested();
@@ -54,6 +60,8 @@ void backgroundTasks() {
 }
 
 bool getUserCancelled() { return userCancelled; }
+
+bool longLoopLetsEventsRun() { return lettingEventsRun; }
 
 void installUserCancelWatch() {
     requireMainThread();

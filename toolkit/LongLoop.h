@@ -15,7 +15,8 @@ class LongLoop {
 };
 
 // Called after each item of a long loop. On the main thread it lets pending
-// events run (the user's input, other threads' steps); on another thread it
+// events run (the user's input, other threads' steps), windows being repainted
+// meanwhile at a steady pace rather than after every item; on another thread it
 // gives way to other threads, and raises ThreadStoppedException once the
 // thread's Thread is being destroyed.
 void backgroundTasks();
@@ -25,5 +26,8 @@ bool getUserCancelled();
 
 // Toolkit-internal: watches the application object that exists now for Ctrl+period.
 void installUserCancelWatch();
+
+// Toolkit-internal: True while backgroundTasks lets the main thread's pending events run.
+bool longLoopLetsEventsRun();
 
 } // namespace tk

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -111,9 +112,24 @@ bool Picture::adoptPixels(const QImage& pixels) {
 }
 
 namespace {
+// A mask that is opaque black everywhere keeps every pixel as it is; seeing
+// that costs far less than converting such a mask to grey values.
+bool keepsEveryPixel(const QImage& mask) {
+    if (mask.format() != QImage::Format_RGB32 && mask.format() != QImage::Format_ARGB32_Premultiplied)
+        return false;
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        if (!std::all_of(line, line + mask.width(), [](QRgb pixel) { return pixel == 0xff000000; }))
+            return false;
+    }
+    return true;
+}
+
 // Black in the mask is opaque, white transparent, greys in between.
 QImage withMask(const QImage& pixels, const QImage& mask) {
     QImage result = pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (keepsEveryPixel(mask))
+        return result;
     QImage opacity = mask.convertToFormat(QImage::Format_Grayscale8).scaled(result.size());
     opacity.invertPixels();
     // The inverted grey values, read as alpha values.

@@ -1,15 +1,23 @@
 #include "toolkit/WindowWidget.h"
 
 #include "toolkit/Dispatch.h"
+#include "toolkit/LongLoop.h"
 #include "toolkit/RectControl.h"
 #include "toolkit/Window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMenuBar>
 #include <QPainter>
 #include <QToolBar>
 
 namespace tk {
+
+namespace {
+// While a long loop lets events run, a window is painted at most this often
+// (about as often as the progress wheel turns) instead of after every item.
+constexpr qint64 longLoopPaintIntervalMs = 80;
+} // namespace
 
 ContentArea::ContentArea(Window& owner, QWidget* parent) : QWidget(parent), owner_(&owner) {}
 
@@ -98,6 +106,20 @@ void WindowWidget::setFixedContentSize(bool fixed) {
 void WindowWidget::forgetOwner() {
     owner_ = nullptr;
     content_->forgetOwner();
+}
+
+bool WindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        if (longLoopLetsEventsRun() && sinceLastPaint_.isValid() &&
+            sinceLastPaint_.elapsed() < longLoopPaintIntervalMs) {
+            // Asked for again: painted at a later turn of the loop, or at
+            // once when events run outside it, as after the loop's end.
+            QCoreApplication::postEvent(this, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+            return true;
+        }
+        sinceLastPaint_.start();
+    }
+    return QMainWindow::event(event);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

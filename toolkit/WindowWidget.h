@@ -2,6 +2,7 @@
 
 // The Qt side of a Window: a main window whose central widget is the content
 // area. Toolkit-internal.
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 namespace tk {
@@ -43,6 +44,7 @@ class WindowWidget : public QMainWindow {
     void setFixedContentSize(bool fixed);
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -53,6 +55,7 @@ class WindowWidget : public QMainWindow {
     Window* owner_;
     ContentArea* content_;
     bool fixedSize_ = false;
+    QElapsedTimer sinceLastPaint_;
 };
 
 } // namespace tk
