@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -298,6 +299,38 @@ TEST_F(LongLoopTest, ALoopInAThreadSeesThePressOnTheMainThread) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return bool(looping); }, 10000));
     press(Qt::Key_Period, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return bool(cancelled); }, 10000));
+}
+
+// Counts a label's paints and keeps the text it painted last.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(QLabel* label) { label->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            lastPainted = static_cast<QLabel*>(watched)->text();
+        }
+        return false;
+    }
+    int paints = 0;
+    QString lastPainted;
+};
+
+TEST_F(LongLoopTest, WindowsArePaintedAtAPaceDuringALoopAndAtOnceAfterIt) {
+    auto status = window->controlAs<tk::Label>("Status");
+    status->applyStoredProperties({{"Left", 10}, {"Top", 40}, {"Width", 100}, {"Height", 20}});
+    PaintWatch watch(static_cast<QLabel*>(status->qwidget()));
+    QTest::qWait(100);
+    const int before = watch.paints;
+    {
+        tk::LongLoop loop;
+        for (int item = 1; item <= 100; ++item) {
+            status->setText(std::to_string(item));
+            tk::backgroundTasks();
+        }
+    }
+    EXPECT_LT(watch.paints - before, 25) << "not after every item";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watch.lastPainted == "100"; }, 2000)) << "the last item is painted";
 }
 
 class BevelButtonTest : public ThreadTest {
