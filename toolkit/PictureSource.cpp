@@ -98,6 +98,19 @@ int openForReading(const std::string& path) {
     return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
+// Whether this layer decodes a picture of that size from a file of that many bytes.
+bool withinLimits(QSize size, qint64 fileBytes, bool scalesWhileDecoding) {
+    const qint64 pixels = qint64(size.width()) * size.height();
+    // A JPEG file is decoded at 1/8 when that serves, but the decoder still
+    // keeps a whole progressive file's coefficients in memory: its size is
+    // bounded by the pixels the file claims, above any camera's.
+    if (scalesWhileDecoding ? pixels > maxJpegPixels : pixels * 4 > maxDecodedBytes)
+        return false;
+    // No format packs that many pixels into so few bytes: a tiny file that
+    // claims a huge picture would only cost memory and time to decode.
+    return pixels <= maxPixelsPerFileByte * fileBytes && size.width() <= maxSide && size.height() <= maxSide;
+}
+
 } // namespace
 
 std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePath) {
@@ -125,25 +138,19 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     source->stored_ = reader.size();
     source->transformation_ = reader.transformation();
     source->scalesWhileDecoding_ = source->format_ == "jpeg" && reader.supportsOption(QImageIOHandler::ScaledSize);
-    if (!source->stored_.isValid() || source->stored_.isEmpty()) {
+    if (!source->stored_.isValid()) {
         // The header does not tell the size: decode it to know.
         const QImage whole = source->read(1);
-        if (whole.isNull() || whole.width() > maxSide || whole.height() > maxSide)
+        if (whole.isNull() || !withinLimits(whole.size(), source->identity_.size, false))
             return nullptr;
         source->shown_ = whole.size();
         LevelCache::instance().insert(source->identity_, 1, whole);
         return source;
     }
-    const qint64 pixels = qint64(source->stored_.width()) * source->stored_.height();
-    // A JPEG file is decoded at 1/8 when that serves, but the decoder still
-    // keeps a whole progressive file's coefficients in memory: its size is
-    // bounded by the pixels the file claims, above any camera's.
-    if (source->scalesWhileDecoding_ ? pixels > maxJpegPixels : pixels * 4 > maxDecodedBytes)
-        return nullptr;
-    // No format packs that many pixels into so few bytes: a tiny file that
-    // claims a huge picture would only cost memory and time to decode.
-    if (pixels > maxPixelsPerFileByte * qint64(source->identity_.size) || source->stored_.width() > maxSide ||
-        source->stored_.height() > maxSide)
+    // A header that claims no pixels describes no picture (a decoder may
+    // still make a canvas of whatever size the file claims elsewhere).
+    if (source->stored_.isEmpty() ||
+        !withinLimits(source->stored_, source->identity_.size, source->scalesWhileDecoding_))
         return nullptr;
     source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
                                                                                        : source->stored_;

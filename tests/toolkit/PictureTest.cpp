@@ -155,6 +155,11 @@ TEST_F(PictureTest, AnImpossiblyLargePictureIsNoPicture) {
     EXPECT_FALSE(Picture::open(writeBytes("claims.bmp", bmp)));
     // The same, padded to 24000 bytes: no side may be that long.
     EXPECT_FALSE(Picture::open(writeBytes("padded.bmp", bmp + QByteArray(24000 - bmp.size(), '\0'))));
+
+    // A 53-byte GIF whose first frame claims 0 x 0 pixels on a canvas of
+    // 2556 x 53502: decoding it to learn its size would fill half a gigabyte.
+    const QByteArray gif = QByteArray::fromBase64("R0lGODlh/An+0JAIAEBgAAA8yCwAAAAAAAAAAAAAAAAAAPkAAAAAKQACAAIAAAIDRBgUADs=");
+    EXPECT_FALSE(Picture::open(writeBytes("empty-frame.gif", gif)));
 }
 
 TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {
