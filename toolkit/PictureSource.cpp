@@ -98,6 +98,15 @@ int openForReading(const std::string& path) {
     return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
 }
 
+// The canvas a GIF file's header declares: its decoder paints every frame onto
+// a canvas of that size, whatever size the frames themselves claim.
+QSize gifCanvas(int fd) {
+    unsigned char header[10];
+    if (::pread(fd, header, sizeof header, 0) != ssize_t(sizeof header))
+        return {};
+    return QSize(header[6] | header[7] << 8, header[8] | header[9] << 8);
+}
+
 // Whether this layer decodes a picture of that size from a file of that many bytes.
 bool withinLimits(QSize size, qint64 fileBytes, bool scalesWhileDecoding) {
     const qint64 pixels = qint64(size.width()) * size.height();
@@ -149,8 +158,8 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     }
     // A header that claims no pixels describes no picture (a decoder may
     // still make a canvas of whatever size the file claims elsewhere).
-    if (source->stored_.isEmpty() ||
-        !withinLimits(source->stored_, source->identity_.size, source->scalesWhileDecoding_))
+    const QSize decoded = source->format_ == "gif" ? source->stored_.expandedTo(gifCanvas(fd)) : source->stored_;
+    if (source->stored_.isEmpty() || !withinLimits(decoded, source->identity_.size, source->scalesWhileDecoding_))
         return nullptr;
     source->shown_ = source->transformation_ & QImageIOHandler::TransformationRotate90 ? source->stored_.transposed()
                                                                                        : source->stored_;

@@ -104,6 +104,10 @@ TEST_F(PictureTest, FilesAreJudgedByTheirContent) {
         {"JPEG named .png", writeImage("photo.png", halves(64, 48), "jpeg"), true},
         {"TIFF", writeImage("photo.tif", halves(64, 48), "tiff"), true},
         {"WebP", writeImage("photo.webp", halves(64, 48), "webp"), true},
+        {"GIF of 40 x 30",
+         writeBytes("red.gif", QByteArray::fromBase64("R0lGODlhKAAeAPAAAP8AAAAAACH5BAAAAAAALAAAAAAoAB4AAAIhhI+py+0Po5y02ouz"
+                                                      "3rz7D4biSJbmiabqyrbuC8fyTHMFADs=")),
+         true},
         {"text named .jpg", writeBytes("notes.jpg", "just some text\n"), false},
         {"empty file", writeBytes("empty.jpg", ""), false},
         {"PNG cut in half", writeBytes("cut.png", png.left(png.size() / 2)), true},
@@ -160,6 +164,9 @@ TEST_F(PictureTest, AnImpossiblyLargePictureIsNoPicture) {
     // 2556 x 53502: decoding it to learn its size would fill half a gigabyte.
     const QByteArray gif = QByteArray::fromBase64("R0lGODlh/An+0JAIAEBgAAA8yCwAAAAAAAAAAAAAAAAAAPkAAAAAKQACAAIAAAIDRBgUADs=");
     EXPECT_FALSE(Picture::open(writeBytes("empty-frame.gif", gif)));
+    // The same canvas under a first frame of 73 x 4608, which a file of 48 bytes could hold.
+    const QByteArray canvas = QByteArray::fromBase64("R0lGODlh/An+0JAIAEBgAAA8yCwAAAAASQAAEgEDAAEAAAAAAAACAAACA0QYFAA7");
+    EXPECT_FALSE(Picture::open(writeBytes("canvas.gif", canvas)));
 }
 
 TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {
