@@ -31,12 +31,6 @@ PermissionsBind::~PermissionsBind() {
     setOverrides(wasOn_);
 }
 
-PermissionsBind::Lifted::Lifted() : wasOn_(setOverrides(true)) {}
-
-PermissionsBind::Lifted::~Lifted() {
-    setOverrides(wasOn_);
-}
-
 DiskFullBeyond::DiskFullBeyond(rlim_t bytesPerFile) {
     // Without this the process would be killed instead of the write failing.
     signalBefore_ = std::signal(SIGXFSZ, SIG_IGN);

@@ -13,19 +13,6 @@ class PermissionsBind {
     PermissionsBind(const PermissionsBind&) = delete;
     PermissionsBind& operator=(const PermissionsBind&) = delete;
 
-    // Lets root past permissions again on this thread for its life, as when
-    // a test looks at what the application left.
-    class Lifted {
-      public:
-        Lifted();
-        ~Lifted();
-        Lifted(const Lifted&) = delete;
-        Lifted& operator=(const Lifted&) = delete;
-
-      private:
-        bool wasOn_;
-    };
-
   private:
     bool wasOn_;
 };
