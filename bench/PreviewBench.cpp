@@ -47,6 +47,24 @@ double selectAndPaint(MainWindow& main, int row) {
     return main.Canvas1()->scaledPic.get() == before ? -1.0 : seconds;
 }
 
+// Times one selection a turn, each of the row after the one before, among the
+// first rows of the list; renewing the photo's file first when asked to.
+void timeSelections(benchmark::State& state, MainWindow& main, int rows, bool renewEach) {
+    int row = 0;
+    for (auto _ : state) {
+        row = (row + 1) % rows;
+        if (renewEach)
+            fixtures::renew({main.ListBox1()->Cell(row, 1)});
+        const double seconds = selectAndPaint(main, row);
+        if (seconds < 0) {
+            state.SkipWithError("the preview was not painted");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        session::settle();
+    }
+}
+
 // Each selection is of a photo never shown before: the next row, its file
 // renewed so that none of its decoded pixels are at hand.
 void BM_SelectPhotoFirstTime(benchmark::State& state) {
@@ -54,19 +72,7 @@ void BM_SelectPhotoFirstTime(benchmark::State& state) {
         if (!loadFolder(state, host, "TESSIVO_BENCH_PHOTOS"))
             return;
         auto main = MainWindow::instance();
-        const int rows = main->ListBox1()->ListCount();
-        int row = 0;
-        for (auto _ : state) {
-            row = (row + 1) % rows;
-            fixtures::renew({main->ListBox1()->Cell(row, 1)});
-            const double seconds = selectAndPaint(*main, row);
-            if (seconds < 0) {
-                state.SkipWithError("the preview was not painted");
-                break;
-            }
-            state.SetIterationTime(seconds);
-            session::settle();
-        }
+        timeSelections(state, *main, main->ListBox1()->ListCount(), true);
     });
 }
 BENCHMARK(BM_SelectPhotoFirstTime)->UseManualTime()->Iterations(20)->Unit(benchmark::kMillisecond);
@@ -84,17 +90,7 @@ void BM_SelectPhotoAgain(benchmark::State& state) {
             selectAndPaint(*main, row);
             session::settle();
         }
-        int row = 0;
-        for (auto _ : state) {
-            row = (row + 1) % rows;
-            const double seconds = selectAndPaint(*main, row);
-            if (seconds < 0) {
-                state.SkipWithError("the preview was not painted");
-                break;
-            }
-            state.SetIterationTime(seconds);
-            session::settle();
-        }
+        timeSelections(state, *main, rows, false);
     });
 }
 BENCHMARK(BM_SelectPhotoAgain)->UseManualTime()->Iterations(30)->Unit(benchmark::kMillisecond);
