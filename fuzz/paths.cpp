@@ -1,7 +1,7 @@
 // The ":"-separated path form on arbitrary bytes: a path is refused or names
 // an item that spells it back exactly, and any byte string as a file name is
 // refused or gives an item whose ":"-form leads back to the same native path.
-#include "toolkit/FolderItem.h"
+#include "toolkit/files/FolderItem.h"
 
 #include <cstdlib>
 #include <string>

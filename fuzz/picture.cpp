@@ -2,8 +2,8 @@
 // a small picture and at its own size, which decodes every level it offers.
 #include "fuzz/InputFile.h"
 
-#include "toolkit/Graphics.h"
-#include "toolkit/Picture.h"
+#include "toolkit/pictures/Graphics.h"
+#include "toolkit/pictures/Picture.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 // Text and number conversions on arbitrary bytes: none reads outside its text,
 // fields and characters split and join back, and a finite Double written by
 // StringStrDouble reads back by StringVal as the same value.
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,10 +7,10 @@
 
 #include "workspace/MainWindow.h"
 
-#include "toolkit/DialogHost.h"
-#include "toolkit/Runtime.h"
-#include "toolkit/Script.h"
-#include "toolkit/TextStream.h"
+#include "toolkit/files/Script.h"
+#include "toolkit/files/TextStream.h"
+#include "toolkit/windows/DialogHost.h"
+#include "toolkit/windows/Runtime.h"
 
 const char* const copyrightLine = "\u00A9 2026 The Tessivo developers";
 const char* const usersGuideURL = "http://www.tessivo.app/docs/TessivoUsersGuide.pdf";

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Application.h"
-#include "toolkit/Ref.h"
+#include "toolkit/core/Ref.h"
+#include "toolkit/windows/Application.h"
 
 // The application object: shows the splash at launch, takes documents the
 // desktop hands over into the main window, and answers the application's

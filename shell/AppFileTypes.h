@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/FileType.h"
-#include "toolkit/Ref.h"
+#include "toolkit/core/Ref.h"
+#include "toolkit/files/FileType.h"
 
 // The application's two file types, "text" and "all"; the photo list accepts
 // dropped files of the type "all" by its name.

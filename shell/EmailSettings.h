@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/FolderItem.h"
-#include "toolkit/Ref.h"
+#include "toolkit/core/Ref.h"
+#include "toolkit/files/FolderItem.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Menu.h"
-#include "toolkit/Ref.h"
+#include "toolkit/core/Ref.h"
+#include "toolkit/windows/Menu.h"
 
 // The application's one menu bar, shared by the application and the main window.
 class MenuBar1 : public tk::MenuBar {

@@ -3,8 +3,8 @@
 #include "shell/EmailSettings.h"
 #include "shell/StoredLayout.h"
 
-#include "toolkit/DialogHost.h"
-#include "toolkit/TextStream.h"
+#include "toolkit/files/TextStream.h"
+#include "toolkit/windows/DialogHost.h"
 
 using storedLayout::join;
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "toolkit/GroupBox.h"
-#include "toolkit/Label.h"
-#include "toolkit/PushButton.h"
-#include "toolkit/TextField.h"
-#include "toolkit/Window.h"
+#include "toolkit/controls/GroupBox.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PushButton.h"
+#include "toolkit/controls/TextField.h"
+#include "toolkit/windows/Window.h"
 
 // "Preferences": edits the e-mail settings. Each window built shows the
 // settings as they are; Save stores the fields in the settings file and in

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "toolkit/Picture.h"
-#include "toolkit/Ref.h"
+#include "toolkit/core/Ref.h"
+#include "toolkit/pictures/Picture.h"
 
 // The application's pictures, each loaded from its resource file on the first
 // call that finds none loaded and then handed out for the life of the process.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Script.h"
+#include "toolkit/files/Script.h"
 
 #include <string>
 

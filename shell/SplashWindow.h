@@ -1,9 +1,9 @@
 #pragma once
 
-#include "toolkit/Canvas.h"
-#include "toolkit/Label.h"
-#include "toolkit/Timer.h"
-#include "toolkit/Window.h"
+#include "toolkit/controls/Canvas.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/core/Timer.h"
+#include "toolkit/windows/Window.h"
 
 // The window shown at launch: icon, name and copyright line; after 2500 ms
 // its timer shows the main window and closes the splash.

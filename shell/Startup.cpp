@@ -6,8 +6,8 @@
 #include "shell/MenuBar1.h"
 #include "workspace/CurrentPhotoFile.h"
 
-#include "toolkit/Dispatch.h"
-#include "toolkit/Runtime.h"
+#include "toolkit/core/Dispatch.h"
+#include "toolkit/windows/Runtime.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "shell/StoredLayout.h"
 
-#include "toolkit/Color.h"
+#include "toolkit/core/Color.h"
 
 namespace storedLayout {
 

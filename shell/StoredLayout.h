@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Variant.h"
+#include "toolkit/core/Variant.h"
 
 #include <initializer_list>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/Canvas.h"
-#include "toolkit/Label.h"
-#include "toolkit/Window.h"
+#include "toolkit/controls/Canvas.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/windows/Window.h"
 
 // The about box: icon, name, version and copyright line; closed with its close button.
 class aboutWindow : public tk::Window {

@@ -1,6 +1,6 @@
 #include "workspace/FitRule.h"
 
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
 
 #include <algorithm>
 

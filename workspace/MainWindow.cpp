@@ -1,7 +1,7 @@
 #include "workspace/MainWindow.h"
 
-#include "toolkit/FolderItemDialog.h"
-#include "toolkit/Runtime.h"
+#include "toolkit/windows/FolderItemDialog.h"
+#include "toolkit/windows/Runtime.h"
 
 void MainWindow::Event_Close() { tk::RuntimeQuit(0); }
 

@@ -5,9 +5,9 @@
 
 #include "shell/ScriptRunners.h"
 
-#include "toolkit/DialogHost.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/windows/DialogHost.h"
 
 #include <set>
 

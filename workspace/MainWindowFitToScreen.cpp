@@ -5,9 +5,9 @@
 
 #include "shell/ScriptRunners.h"
 
-#include "toolkit/MessageDialog.h"
-#include "toolkit/Screen.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/windows/MessageDialog.h"
+#include "toolkit/windows/Screen.h"
 
 #include <algorithm>
 

@@ -2,10 +2,10 @@
 // dropped or handed-over folder (on Thread1), and one chosen photo.
 #include "workspace/MainWindow.h"
 
-#include "toolkit/FolderItemDialog.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/MainThreadCall.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/MainThreadCall.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/windows/FolderItemDialog.h"
 
 namespace {
 const char* const cancelHint = "Command + period to cancel...";

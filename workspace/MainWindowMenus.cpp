@@ -4,7 +4,7 @@
 
 #include "workspace/batchNameWindow.h"
 
-#include "toolkit/DialogHost.h"
+#include "toolkit/windows/DialogHost.h"
 
 void MainWindow::Toolbar11_Action(Toolbar1&, tk::ToolItem& item) {
     const std::string name = item.Name();

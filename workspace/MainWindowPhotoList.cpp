@@ -4,9 +4,9 @@
 
 #include "workspace/CurrentPhotoFile.h"
 
-#include "toolkit/Keyboard.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/Keyboard.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/Strings.h"
 
 #include <algorithm>
 

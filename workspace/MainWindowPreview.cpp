@@ -4,7 +4,7 @@
 
 #include "shell/ResourcePictures.h"
 
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
 
 namespace {
 constexpr int jpegFormat = 151;

@@ -5,11 +5,11 @@
 
 #include "workspace/FitRule.h"
 
-#include "toolkit/DialogHost.h"
-#include "toolkit/FolderItemDialog.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/MainThreadCall.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/MainThreadCall.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/windows/DialogHost.h"
+#include "toolkit/windows/FolderItemDialog.h"
 
 #include <set>
 #include <utility>

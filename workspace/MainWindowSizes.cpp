@@ -3,8 +3,8 @@
 // preview at about that size.
 #include "workspace/MainWindow.h"
 
-#include "toolkit/Strings.h"
-#include "toolkit/TextStream.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/files/TextStream.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/Toolbar.h"
+#include "toolkit/controls/Toolbar.h"
 
 // The main window's toolbar: Open, Untitled, Number and Save Selected.
 class Toolbar1 : public tk::Toolbar {

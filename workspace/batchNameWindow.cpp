@@ -2,9 +2,9 @@
 
 #include "workspace/MainWindow.h"
 
-#include "toolkit/DialogHost.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/windows/DialogHost.h"
 
 namespace {
 

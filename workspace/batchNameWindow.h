@@ -1,10 +1,10 @@
 #pragma once
 
-#include "toolkit/CheckBox.h"
-#include "toolkit/Label.h"
-#include "toolkit/PushButton.h"
-#include "toolkit/TextField.h"
-#include "toolkit/Window.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/PushButton.h"
+#include "toolkit/controls/TextField.h"
+#include "toolkit/windows/Window.h"
 
 #include <string>
 

@@ -3,8 +3,8 @@
 #include "workspace/FitRule.h"
 #include "workspace/MainWindow.h"
 
-#include "toolkit/Graphics.h"
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
+#include "toolkit/pictures/Graphics.h"
 
 scaleCanvas::~scaleCanvas() {
     pic.clear();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "toolkit/Canvas.h"
-#include "toolkit/FolderItem.h"
-#include "toolkit/Picture.h"
+#include "toolkit/controls/Canvas.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/Picture.h"
 
 // The preview: paints its picture fitted into its current size and centred,
 // never enlarged, and keeps the fitted picture.

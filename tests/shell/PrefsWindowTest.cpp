@@ -8,7 +8,7 @@
 #include "shell/PrefsWindow.h"
 #include "shell/SplashWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QApplication>
 #include <QClipboard>

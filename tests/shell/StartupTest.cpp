@@ -7,7 +7,7 @@
 #include "shell/aboutWindow.h"
 #include "workspace/MainWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "tests/support/AppFixture.h"
 
-#include "toolkit/Window.h"
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/Window.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,6 +1,6 @@
 #include "tests/support/RunTime.h"
 
-#include "toolkit/Runtime.h"
+#include "toolkit/windows/Runtime.h"
 
 #include <QApplication>
 

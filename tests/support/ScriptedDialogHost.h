@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/DialogHost.h"
+#include "toolkit/windows/DialogHost.h"
 
 #include <deque>
 #include <optional>

@@ -4,7 +4,7 @@
 #include "tests/support/Sandbox.h"
 #include "tests/support/TestEnvironment.h"
 
-#include "toolkit/Runtime.h"
+#include "toolkit/windows/Runtime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The simple controls: text field, push buttons, check box and pop-up menu.
 #include "tests/support/RunTime.h"
 
-#include "toolkit/CheckBox.h"
-#include "toolkit/PopupMenu.h"
-#include "toolkit/PushButton.h"
-#include "toolkit/TextField.h"
-#include "toolkit/Window.h"
-#include "toolkit/WindowWidget.h"
+#include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/PopupMenu.h"
+#include "toolkit/controls/PushButton.h"
+#include "toolkit/controls/TextField.h"
+#include "toolkit/windows/Window.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <gtest/gtest.h>
 

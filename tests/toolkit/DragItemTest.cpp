@@ -1,6 +1,6 @@
 // What a drag out of a window carries.
-#include "toolkit/DragItem.h"
-#include "toolkit/FolderItem.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/windows/DragItem.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "toolkit/FolderItem.h"
-#include "toolkit/TextStream.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/files/TextStream.h"
 
 #include "tests/support/FileSystemLimits.h"
 #include "tests/support/ScopedVariable.h"

@@ -4,10 +4,10 @@
 #include "tests/support/SecondStart.h"
 #include "tests/support/TestEnvironment.h"
 
-#include "toolkit/Application.h"
-#include "toolkit/DocumentHandover.h"
-#include "toolkit/FolderItem.h"
-#include "toolkit/Runtime.h"
+#include "toolkit/files/DocumentHandover.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/windows/Application.h"
+#include "toolkit/windows/Runtime.h"
 
 #include <gtest/gtest.h>
 

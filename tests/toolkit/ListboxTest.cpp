@@ -1,13 +1,13 @@
 // The list control: rows, hidden columns, selection and its Change events, drawing, keys and file drops.
 #include "tests/support/RunTime.h"
 
-#include "toolkit/DragItem.h"
-#include "toolkit/FileType.h"
-#include "toolkit/FolderItem.h"
-#include "toolkit/Graphics.h"
-#include "toolkit/Listbox.h"
-#include "toolkit/Picture.h"
-#include "toolkit/Window.h"
+#include "toolkit/controls/Listbox.h"
+#include "toolkit/files/FileType.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/Graphics.h"
+#include "toolkit/pictures/Picture.h"
+#include "toolkit/windows/DragItem.h"
+#include "toolkit/windows/Window.h"
 
 #include <gtest/gtest.h>
 

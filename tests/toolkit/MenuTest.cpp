@@ -2,10 +2,10 @@
 // for Cmd, and items without text are not shown.
 #include "tests/support/RunTime.h"
 
-#include "toolkit/Menu.h"
-#include "toolkit/Runtime.h"
-#include "toolkit/Window.h"
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/Menu.h"
+#include "toolkit/windows/Runtime.h"
+#include "toolkit/windows/Window.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <gtest/gtest.h>
 

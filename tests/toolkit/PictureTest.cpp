@@ -2,10 +2,10 @@
 // content, bad files, scaled drawing, masks and writing JPEG files.
 #include "tests/support/RunTime.h"
 
-#include "toolkit/FolderItem.h"
-#include "toolkit/Graphics.h"
-#include "toolkit/Picture.h"
-#include "toolkit/PictureSource.h"
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/Graphics.h"
+#include "toolkit/pictures/Picture.h"
+#include "toolkit/pictures/PictureSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/Strings.h"
+#include "toolkit/core/Strings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // Threads, their calls into the main thread, long loops and the busy controls, on the offscreen platform.
 #include "tests/support/RunTime.h"
 
-#include "toolkit/BevelButton.h"
-#include "toolkit/Label.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/MainThreadCall.h"
-#include "toolkit/Menu.h"
-#include "toolkit/ProgressWheel.h"
-#include "toolkit/Runtime.h"
-#include "toolkit/Thread.h"
-#include "toolkit/Window.h"
-#include "toolkit/WindowWidget.h"
+#include "toolkit/controls/BevelButton.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/controls/ProgressWheel.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/MainThreadCall.h"
+#include "toolkit/core/Thread.h"
+#include "toolkit/windows/Menu.h"
+#include "toolkit/windows/Runtime.h"
+#include "toolkit/windows/Window.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <gtest/gtest.h>
 

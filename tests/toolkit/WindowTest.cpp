@@ -2,12 +2,12 @@
 #include "tests/support/RunTime.h"
 #include "tests/support/ScriptedDialogHost.h"
 
-#include "toolkit/Canvas.h"
-#include "toolkit/Label.h"
-#include "toolkit/LongLoop.h"
-#include "toolkit/Timer.h"
-#include "toolkit/Window.h"
-#include "toolkit/WindowWidget.h"
+#include "toolkit/controls/Canvas.h"
+#include "toolkit/controls/Label.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/core/Timer.h"
+#include "toolkit/windows/Window.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include "workspace/MainWindow.h"
 
-#include "toolkit/Screen.h"
+#include "toolkit/windows/Screen.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

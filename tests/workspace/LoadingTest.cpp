@@ -6,7 +6,7 @@
 #include "shell/App.h"
 #include "workspace/MainWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "workspace/MainWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include "workspace/CurrentPhotoFile.h"
 #include "workspace/MainWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QDir>
 #include <QListView>

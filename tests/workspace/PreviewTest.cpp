@@ -5,7 +5,7 @@
 #include "workspace/FitRule.h"
 #include "workspace/MainWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QTemporaryDir>
 #include <QTest>

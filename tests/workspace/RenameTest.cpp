@@ -5,7 +5,7 @@
 #include "workspace/MainWindow.h"
 #include "workspace/batchNameWindow.h"
 
-#include "toolkit/WindowWidget.h"
+#include "toolkit/windows/WindowWidget.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,0 +1,271 @@
+#include "toolkit/controls/ListboxView.h"
+
+#include "toolkit/controls/Listbox.h"
+#include "toolkit/core/QtText.h"
+#include "toolkit/files/FileType.h"
+#include "toolkit/pictures/Graphics.h"
+#include "toolkit/windows/DragItem.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMimeData>
+#include <QPainter>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+
+// Space between the picture (or the cell's edge) and the text.
+constexpr int textMargin = 4;
+
+// The key as KeyDown names it: its text, else the key's name; "" for a lone modifier.
+std::string keyName(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key == 0 || key == Qt::Key_unknown || key == Qt::Key_Shift || key == Qt::Key_Control ||
+        key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_CapsLock)
+        return {};
+    // With Control held, a letter's text is a control character; name the letter instead.
+    if (key >= Qt::Key_A && key <= Qt::Key_Z && (event.modifiers() & Qt::ControlModifier)) {
+        const char first = (event.modifiers() & Qt::ShiftModifier) ? 'A' : 'a';
+        return std::string(1, char(first + (key - Qt::Key_A)));
+    }
+    if (!event.text().isEmpty())
+        return fromQt(event.text());
+    return fromQt(QKeySequence(key).toString(QKeySequence::PortableText));
+}
+
+QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option) {
+    if (!(option.state & QStyle::State_Enabled))
+        return QPalette::Disabled;
+    return (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+}
+
+} // namespace
+
+int ListboxModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant ListboxModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !has(index.row()))
+        return {};
+    return toQt(row(index.row()).cells[0]);
+}
+
+std::string ListboxModel::cell(int row, int column) const {
+    if (!has(row) || column < 0)
+        return {};
+    const auto& cells = rows_[std::size_t(row)].cells;
+    return std::size_t(column) < cells.size() ? cells[std::size_t(column)] : std::string();
+}
+
+void ListboxModel::append(const std::string& text) {
+    beginInsertRows(QModelIndex(), count(), count());
+    rows_.push_back(Row{nextId_++, {text}, QPixmap()});
+    endInsertRows();
+}
+
+void ListboxModel::setCell(int row, int column, const std::string& text) {
+    if (!has(row) || column < 0)
+        return;
+    auto& cells = rows_[std::size_t(row)].cells;
+    if (std::size_t(column) >= cells.size())
+        cells.resize(std::size_t(column) + 1);
+    cells[std::size_t(column)] = text;
+    if (column == 0)
+        emit dataChanged(index(row), index(row), {Qt::DisplayRole});
+}
+
+void ListboxModel::setPicture(int row, QPixmap picture) {
+    if (!has(row))
+        return;
+    rows_[std::size_t(row)].picture = std::move(picture);
+    emit dataChanged(index(row), index(row));
+}
+
+void ListboxModel::remove(int row) {
+    if (!has(row))
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    rows_.erase(rows_.begin() + row);
+    endRemoveRows();
+}
+
+void ListboxModel::clear() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+ListboxDelegate::ListboxDelegate(ListboxView& view) : QStyledItemDelegate(&view), view_(view) {}
+
+QSize ListboxDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    // The one column is as wide as the list: a width of 0 lets the view give each row its full width.
+    return QSize(0, view_.rowHeight() > 0 ? view_.rowHeight() : option.fontMetrics.height() + textMargin);
+}
+
+bool ListboxDelegate::paintBackground(QPainter& painter, const QRect& cell, int row) const {
+    Listbox* owner = view_.owner();
+    if (!owner || !owner->CellBackgroundPaint.isBound())
+        return false;
+    painter.save();
+    painter.translate(cell.topLeft());
+    painter.setClipRect(0, 0, cell.width(), cell.height(), Qt::IntersectClip);
+    Graphics g(painter, cell.width(), cell.height());
+    const bool drawn = owner->CellBackgroundPaint.raise(*owner, g, row, 0);
+    painter.restore();
+    return drawn;
+}
+
+void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    const QRect cell = option.rect;
+    const bool selected = option.state & QStyle::State_Selected;
+    const QPalette::ColorGroup group = colorGroup(option);
+    // The list's own background first; a handler that draws over it and
+    // returns True also takes the place of the selection highlight.
+    painter->fillRect(cell, option.palette.brush(group, QPalette::Base));
+    const bool drawn = paintBackground(*painter, cell, index.row());
+    if (!drawn && selected)
+        painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
+    if (view_.gridLines())
+        painter->fillRect(cell.left(), cell.bottom(), cell.width(), 1,
+                          option.palette.brush(group, QPalette::Mid));
+
+    // The background handler may have changed the rows.
+    const ListboxModel& rows = view_.rows();
+    if (!rows.has(index.row()))
+        return;
+    const ListboxModel::Row& row = rows.row(index.row());
+    int textLeft = cell.left() + textMargin;
+    if (!row.picture.isNull()) {
+        const QSize size = row.picture.deviceIndependentSize().toSize();
+        const QRect target =
+            QRect(QPoint(cell.left(), cell.top() + (cell.height() - size.height()) / 2), size);
+        const QRect visible = target.intersected(cell);
+        if (!visible.isEmpty()) {
+            const qreal ratio = row.picture.devicePixelRatio();
+            const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio,
+                                QSizeF(visible.size()) * ratio);
+            painter->drawPixmap(QRectF(visible), row.picture, source);
+        }
+        textLeft = target.right() + 1 + textMargin;
+    }
+    const QString text = toQt(row.cells[0]);
+    const int textWidth = cell.right() + 1 - textMargin - textLeft;
+    if (!text.isEmpty() && textWidth > 0) {
+        const QRect textRect(textLeft, cell.top(), textWidth, cell.height());
+        painter->setFont(option.font);
+        painter->setPen(
+            option.palette.color(group, selected && !drawn ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                          option.fontMetrics.elidedText(text, Qt::ElideRight, textWidth));
+    }
+    if (view_.focusRing() && (option.state & QStyle::State_HasFocus)) {
+        QStyleOptionFocusRect focus;
+        focus.QStyleOption::operator=(option);
+        focus.backgroundColor = option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+        view_.style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, &view_);
+    }
+}
+
+ListboxView::ListboxView(Listbox* owner) : owner_(owner), rows_(new ListboxModel(this)) {
+    setModel(rows_);
+    setItemDelegate(new ListboxDelegate(*this));
+    // Every row is as tall as the first, so thousands of rows lay out at once.
+    setUniformItemSizes(true);
+    setSelectionBehavior(SelectRows);
+    setSelectionMode(SingleSelection);
+    setEditTriggers(NoEditTriggers);
+    setDragDropMode(NoDragDrop);
+    setVerticalScrollMode(ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_MacShowFocusRect, false);
+    selectionWatch_ = connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (owner_)
+            owner_->selectionMayHaveChanged();
+    });
+}
+
+// The model and the selection model are children, deleted after this body; their last signals stay here.
+ListboxView::~ListboxView() {
+    disconnect(selectionWatch_);
+}
+
+void ListboxView::setRowHeight(int height) {
+    rowHeight_ = height;
+    scheduleDelayedItemsLayout();
+}
+
+void ListboxView::setGridLines(bool on) {
+    gridLines_ = on;
+    viewport()->update();
+}
+
+void ListboxView::setFocusRing(bool on) {
+    focusRing_ = on;
+    setAttribute(Qt::WA_MacShowFocusRect, on);
+    viewport()->update();
+}
+
+void ListboxView::acceptFileType(const std::string& name) {
+    if (std::find(acceptedFileTypes_.begin(), acceptedFileTypes_.end(), name) == acceptedFileTypes_.end())
+        acceptedFileTypes_.push_back(name);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+}
+
+bool ListboxView::acceptsDrop(const QMimeData* data) const {
+    if (!owner_ || !data || !data->hasUrls())
+        return false;
+    // The registry knows types by name only, so a registered type takes any file.
+    const bool typeKnown =
+        std::any_of(acceptedFileTypes_.begin(), acceptedFileTypes_.end(), isFileTypeRegistered);
+    const QList<QUrl> urls = data->urls();
+    return typeKnown &&
+           std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+void ListboxView::keyPressEvent(QKeyEvent* event) {
+    if (owner_) {
+        const std::string key = keyName(*event);
+        if (!key.empty() && owner_->KeyDown.raise(*owner_, key)) {
+            event->accept();
+            return;
+        }
+    }
+    QListView::keyPressEvent(event);
+}
+
+void ListboxView::dragEnterEvent(QDragEnterEvent* event) {
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListboxView::dragMoveEvent(QDragMoveEvent* event) {
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListboxView::dropEvent(QDropEvent* event) {
+    if (!acceptsDrop(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    DragItem item = DragItem::fromMimeData(*event->mimeData());
+    owner_->DropObject.raise(*owner_, item, DragItem::actionFromQt(event->dropAction()));
+}
+
+} // namespace tk

@@ -1,0 +1,180 @@
+#include "toolkit/core/MainThreadCall.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+
+namespace tk {
+
+namespace {
+
+struct Call {
+    enum class State { Pending, Running, Done, Cancelled };
+    std::function<void()> step;
+    std::shared_ptr<WorkerStop> stop;
+    State state = State::Pending;
+    std::exception_ptr error;
+};
+
+class Gateway;
+
+// Calls wait in this queue, in the order they came, for the main thread.
+struct Calls {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::shared_ptr<Call>> queue;
+    // The running application's; null once it has quit its event loop or is gone.
+    Gateway* gateway = nullptr;
+};
+
+Calls& calls() {
+    // Never destroyed: a body that outlived its Thread may still call in at exit.
+    static Calls* const state = new Calls;
+    return *state;
+}
+
+thread_local std::shared_ptr<WorkerStop> currentStop;
+
+ThreadStoppedException ownerGone() {
+    return ThreadStoppedException("The thread was stopped: the Thread that runs it is being destroyed.");
+}
+
+ThreadStoppedException loopEnded() {
+    return ThreadStoppedException(
+        "The application has quit: the main thread runs no more steps for threads.");
+}
+
+// Runs the oldest waiting call; on the main thread.
+void runNext() {
+    Calls& s = calls();
+    std::shared_ptr<Call> call;
+    {
+        std::lock_guard lock(s.mutex);
+        if (s.queue.empty())
+            return;
+        call = s.queue.front();
+        s.queue.pop_front();
+        call->state = Call::State::Running;
+        if (call->stop)
+            call->stop->inStep = true;
+    }
+    std::exception_ptr error;
+    try {
+        call->step();
+    } catch (...) {
+        error = std::current_exception();
+    }
+    // What the step holds (controls, pictures) is released here, on the main thread.
+    call->step = nullptr;
+    {
+        std::lock_guard lock(s.mutex);
+        call->error = std::move(error);
+        call->state = Call::State::Done;
+        if (call->stop)
+            call->stop->inStep = false;
+        // The caller alone holds the call from here on, and with it the step's exception.
+        call.reset();
+    }
+    s.changed.notify_all();
+}
+
+// Lives on the main thread as a child of the application object, and takes
+// the calls there. When the event loop has ended or the application object
+// goes, the calls still waiting are cancelled.
+class Gateway : public QObject {
+  public:
+    explicit Gateway(QCoreApplication* app) : QObject(app) {
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] { close(); });
+    }
+    ~Gateway() override { close(); }
+
+    // Called with the queue locked.
+    void post() { QMetaObject::invokeMethod(this, [] { runNext(); }, Qt::QueuedConnection); }
+
+  private:
+    void close() {
+        Calls& s = calls();
+        {
+            std::lock_guard lock(s.mutex);
+            if (s.gateway != this)
+                return;
+            s.gateway = nullptr;
+            for (const auto& call : s.queue)
+                call->state = Call::State::Cancelled;
+            s.queue.clear();
+        }
+        s.changed.notify_all();
+    }
+};
+
+} // namespace
+
+void installMainThreadCalls() {
+    requireMainThread();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    Calls& s = calls();
+    std::lock_guard lock(s.mutex);
+    if (s.gateway && s.gateway->parent() == app)
+        return;
+    s.gateway = new Gateway(app);
+}
+
+void runOnMainThread(std::function<void()> step) {
+    if (isMainThread()) {
+        step();
+        return;
+    }
+    auto call = std::make_shared<Call>();
+    call->step = std::move(step);
+    call->stop = currentStop;
+    auto stopped = [&call] { return call->stop && call->stop->requested; };
+
+    Calls& s = calls();
+    std::unique_lock lock(s.mutex);
+    if (stopped())
+        throw ownerGone();
+    if (!s.gateway)
+        throw loopEnded();
+    s.queue.push_back(call);
+    s.gateway->post();
+    s.changed.wait(lock, [&] {
+        return call->state == Call::State::Done || call->state == Call::State::Cancelled ||
+               (call->state == Call::State::Pending && stopped());
+    });
+    if (call->state == Call::State::Cancelled)
+        throw loopEnded();
+    if (call->state == Call::State::Pending) {
+        // Stopped before the main thread took the step: it never runs.
+        std::erase(s.queue, call);
+        call->state = Call::State::Cancelled;
+        throw ownerGone();
+    }
+    if (stopped())
+        throw ownerGone();
+    if (call->error)
+        std::rethrow_exception(call->error);
+}
+
+void requestStop(WorkerStop& stop) {
+    Calls& s = calls();
+    {
+        std::lock_guard lock(s.mutex);
+        stop.requested = true;
+    }
+    s.changed.notify_all();
+}
+
+void bindWorkerStop(std::shared_ptr<WorkerStop> stop) { currentStop = std::move(stop); }
+
+void throwIfStopRequested() {
+    if (currentStop && currentStop->requested)
+        throw ownerGone();
+}
+
+} // namespace tk

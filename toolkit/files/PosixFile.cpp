@@ -1,0 +1,155 @@
+#include "toolkit/files/PosixFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tk::posix {
+
+namespace {
+
+constexpr std::size_t maxNameBytes = 255;
+
+bool writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        size -= std::size_t(written);
+    }
+    return true;
+}
+
+// Makes a rename reach the disk.
+void syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+int renameNoReplace(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    const int error = errno;
+    if (error != EINVAL && error != ENOSYS)
+        return error;
+    // The file system cannot rename without replacing: link() refuses an existing
+    // name. Folders cannot be linked, so they are refused.
+    if (::link(from.c_str(), to.c_str()) != 0)
+        return errno;
+    if (::unlink(from.c_str()) != 0) {
+        const int unlinkError = errno;
+        ::unlink(to.c_str());
+        return unlinkError;
+    }
+    return 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == 0 || slash == std::string::npos ? std::string("/") : path.substr(0, slash);
+}
+
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return mode_t(std::strtoul(line.c_str() + 6, nullptr, 8));
+    return 022;
+}
+
+bool readAll(int fd, std::string& out) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        out.append(buffer, std::size_t(got));
+    }
+}
+
+PendingFile::PendingFile(const std::string& targetPath) : target_(targetPath) {
+    const std::string folder = folderOf(targetPath);
+    std::string name = targetPath.substr(targetPath.rfind('/') + 1);
+    const std::string suffix = ".XXXXXX";
+    name = "." + name.substr(0, maxNameBytes - 1 - suffix.size()) + suffix;
+    temp_ = (folder == "/" ? "" : folder) + "/" + name;
+    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
+    if (fd_ < 0)
+        temp_.clear();
+}
+
+PendingFile::~PendingFile() {
+    discard();
+}
+
+void PendingFile::discard() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    if (!temp_.empty())
+        ::unlink(temp_.c_str());
+    temp_.clear();
+}
+
+void PendingFile::write(const char* data, std::size_t size) {
+    if (fd_ < 0 || !writeAll(fd_, data, size))
+        failed_ = true;
+}
+
+bool PendingFile::copyFrom(int fd) {
+    char buffer[65536];
+    while (fd_ >= 0 && !failed_) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got == 0)
+            return true;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            failed_ = true;
+        else
+            write(buffer, std::size_t(got));
+    }
+    return false;
+}
+
+bool PendingFile::commit(mode_t mode, bool replace) {
+    if (fd_ < 0)
+        return false;
+    const bool written = !failed_ && ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    if (!written || !closed) {
+        discard();
+        return false;
+    }
+    const bool renamed =
+        replace ? ::rename(temp_.c_str(), target_.c_str()) == 0 : renameNoReplace(temp_, target_) == 0;
+    if (!renamed) {
+        discard();
+        return false;
+    }
+    temp_.clear();
+    syncFolder(folderOf(target_));
+    return true;
+}
+
+} // namespace tk::posix

@@ -1,0 +1,7 @@
+#include "toolkit/windows/Application.h"
+
+namespace tk {
+
+Ref<FolderItem> Application::ExecutableFile() const { return executableFile(); }
+
+} // namespace tk
