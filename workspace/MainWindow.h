@@ -155,6 +155,9 @@ class MainWindow : public tk::Window {
     bool loadingsizes = false;
 
   private:
+    // The hint line while a load or a save runs.
+    static constexpr const char* cancelHint = "Ctrl + period to cancel...";
+
     tk::Ref<tk::MenuItem> menuItem(const char* name) const;
     // The selected rows in ascending order, collected as a long loop.
     static std::vector<int> selectedRows(tk::Listbox& list);

@@ -7,10 +7,6 @@
 #include "toolkit/MainThreadCall.h"
 #include "toolkit/Strings.h"
 
-namespace {
-const char* const cancelHint = "Command + period to cancel...";
-}
-
 // The hint line is noted by the first of overlapping loads only, so that the
 // last one to end puts back what the user saw before any of them.
 void MainWindow::beginLoading() {

@@ -14,12 +14,6 @@
 #include <set>
 #include <utility>
 
-namespace {
-
-const char* const cancelHint = "Command + period to cancel...";
-
-} // namespace
-
 // Counts what a run could not save, and says so when it ends.
 class MainWindow::CopyReport {
   public:

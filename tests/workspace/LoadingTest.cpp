@@ -102,7 +102,7 @@ TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {
         main->bottomLeftLabel()->setText("before");
         ASSERT_TRUE(dropFiles(viewport, {first}));
         ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 2; }));
-        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Command + period to cancel...");
+        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Ctrl + period to cancel...");
         EXPECT_TRUE(main->ProgressWheel1()->Visible());
         ASSERT_TRUE(dropFiles(viewport, {second}));
         ASSERT_TRUE(waitFor([&] { return !main->loadingImages; }, 10000));

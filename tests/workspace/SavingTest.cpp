@@ -110,12 +110,16 @@ TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCommandPeriodStopsTheRun) {
         for (int row = 0; row < 3; ++row)
             list->setSelected(row, true);
         int changes = 0;
+        std::string hintDuringTheRun;
         list->Change.bind([&](tk::Listbox& l) {
             main->ListBox1_Change(l);
-            if (++changes == 2)
+            if (++changes == 2) {
+                hintDuringTheRun = main->bottomLeftLabel()->Text();
                 QTest::keyClick(static_cast<QWidget*>(main->widget()), Qt::Key_Period, Qt::ControlModifier);
+            }
         });
         main->saveAllPhotos();
+        EXPECT_EQ(hintDuringTheRun, "Ctrl + period to cancel...");
         EXPECT_TRUE(QFile::exists(QDir(copiesFolder).filePath("1.jpg")));
         EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("2.jpg")));
         EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("3.jpg")));
