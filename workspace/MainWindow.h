@@ -70,6 +70,8 @@ class MainWindow : public tk::Window {
     void PushButton5_Action(tk::PushButton& sender);
     // Appends a photo row for the picture read from the file, with its thumbnail.
     void addAThumb(tk::Ref<tk::Picture> pic, tk::Ref<tk::FolderItem> file);
+    // Shows the number of listed photos in ImgNumLabel; called once a change of the rows has ended.
+    void showImageCount();
 
     // Loading photos and folders (MainWindowLoading.cpp).
     void Thread1_Run(tk::Thread& thread);

@@ -83,7 +83,7 @@ TEST_F(LoadingTest, CommandPeriodStopsALoadAtOnce) {
         main->openFolder();
         EXPECT_EQ(names(*main), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg", "4.jpg"}));
         EXPECT_EQ(main->ListBox1()->ListIndex(), -1) << "no first-row selection after a stop";
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "0 images");
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "4 images");
         EXPECT_FALSE(main->ProgressWheel1()->Visible());
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
         EXPECT_FALSE(main->loadingImages);
