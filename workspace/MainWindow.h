@@ -164,8 +164,8 @@ class MainWindow : public tk::Window {
     // The selected rows in ascending order, collected as a long loop.
     static std::vector<int> selectedRows(tk::Listbox& list);
 
-    class CopyReport;
-    void saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report);
+    class SaveRun;
+    void saveSelectedRow(int r, SaveRun& run);
 
     enum class LoadEnd { finished, cancelled, superseded };
     LoadEnd runLoadingLoop(bool onThread1, int& generation);
