@@ -27,6 +27,7 @@ void App::Event_OpenDocument(tk::Ref<tk::FolderItem> item) {
         MainWindow::instance()->Canvas1()->pic = picture;
         MainWindow::instance()->Canvas1()->Refresh(true);
         MainWindow::instance()->addAThumb(picture, item);
+        MainWindow::instance()->showImageCount();
     } else {
         tk::RuntimeMsgBox("No picture available");
     }

@@ -70,6 +70,8 @@ class MainWindow : public tk::Window {
     void PushButton5_Action(tk::PushButton& sender);
     // Appends a photo row for the picture read from the file, with its thumbnail.
     void addAThumb(tk::Ref<tk::Picture> pic, tk::Ref<tk::FolderItem> file);
+    // Shows the number of listed photos in ImgNumLabel; called once a change of the rows has ended.
+    void showImageCount();
 
     // Loading photos and folders (MainWindowLoading.cpp).
     void Thread1_Run(tk::Thread& thread);
@@ -155,12 +157,15 @@ class MainWindow : public tk::Window {
     bool loadingsizes = false;
 
   private:
+    // The hint line while a load or a save runs.
+    static constexpr const char* cancelHint = "Ctrl + period to cancel...";
+
     tk::Ref<tk::MenuItem> menuItem(const char* name) const;
     // The selected rows in ascending order, collected as a long loop.
     static std::vector<int> selectedRows(tk::Listbox& list);
 
-    class CopyReport;
-    void saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report);
+    class SaveRun;
+    void saveSelectedRow(int r, SaveRun& run);
 
     enum class LoadEnd { finished, cancelled, superseded };
     LoadEnd runLoadingLoop(bool onThread1, int& generation);

@@ -3,6 +3,8 @@
 // bundled e-mail scripts.
 #include "workspace/MainWindow.h"
 
+#include "workspace/UnusedName.h"
+
 #include "shell/ScriptRunners.h"
 
 #include "toolkit/core/LongLoop.h"
@@ -15,23 +17,6 @@ namespace {
 
 constexpr int pngFormat = 0;
 constexpr int jpegFormat = 151;
-
-// The name itself, else the name with " 2", " 3"... before its extension: the
-// first that no copy of this message has taken, so that two photos of one file
-// name (from two folders) go out as two files.
-std::string unusedName(const std::string& name, const std::set<std::string>& taken) {
-    if (!taken.count(name))
-        return name;
-    const std::size_t dot = name.rfind('.');
-    const bool hasExtension = dot != std::string::npos && dot > 0;
-    const std::string stem = hasExtension ? name.substr(0, dot) : name;
-    const std::string extension = hasExtension ? name.substr(dot) : std::string();
-    for (int n = 2;; ++n) {
-        const std::string numbered = stem + " " + tk::StringStrInt32(n) + extension;
-        if (!taken.count(numbered))
-            return numbered;
-    }
-}
 
 } // namespace
 
@@ -63,7 +48,9 @@ void MainWindow::sendMultiplePhotos() {
         for (int r : rows) {
             // Selecting the row shows its photo and puts its file name in Label3.
             list->setListIndex(r);
-            const std::string name = unusedName(Label3()->Text(), taken);
+            // Two photos of one file name go out as two files.
+            const std::string name =
+                unusedName(Label3()->Text(), [&](const std::string& n) { return taken.count(n) > 0; });
             tk::Ref<tk::FolderItem> t = tk::SpecialFolder::Temporary()->Child(name);
             tk::Ref<tk::FolderItem> f = t ? tk::RuntimeGetFolderItem(list->Cell(r, 1), 0) : nullptr;
             tk::Ref<tk::Picture> p = f && f->Exists() ? f->OpenAsPicture() : nullptr;

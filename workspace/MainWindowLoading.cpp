@@ -7,10 +7,6 @@
 #include "toolkit/core/Strings.h"
 #include "toolkit/windows/FolderItemDialog.h"
 
-namespace {
-const char* const cancelHint = "Command + period to cancel...";
-}
-
 // The hint line is noted by the first of overlapping loads only, so that the
 // last one to end puts back what the user saw before any of them.
 void MainWindow::beginLoading() {
@@ -26,6 +22,7 @@ void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
     if (redrawHint)
         bottomLeftLabel()->Refresh(true);
     ProgressWheel1()->setVisible(false);
+    showImageCount();
     if (end == LoadEnd::finished && ListBox1()->ListCount() > 0)
         ListBox1()->setListIndex(0);
     loadingImages = false;
@@ -98,13 +95,12 @@ void MainWindow::openFolder() {
         bottomLeftLabel()->Refresh(true);
         int generation = 0;
         const LoadEnd end = runLoadingLoop(false, generation);
-        if (end == LoadEnd::superseded)
-            return;
-        endLoading(end, true);
-        if (end == LoadEnd::cancelled)
-            return;
+        // A superseded load leaves its end, and the count, to the load that took over.
+        if (end != LoadEnd::superseded)
+            endLoading(end, true);
+        return;
     }
-    ImgNumLabel()->setText(tk::StringStrInt32(ListBox1()->ListCount()) + " images");
+    showImageCount();
     Refresh(true);
 }
 
@@ -117,7 +113,7 @@ void MainWindow::openPhoto() {
             ListBox1()->setListIndex(ListBox1()->LastIndex());
         }
     }
-    ImgNumLabel()->setText(tk::StringStrInt32(ListBox1()->ListCount()) + " images");
+    showImageCount();
 }
 
 void MainWindow::openDroppedFolder(tk::Ref<tk::FolderItem> folder) {

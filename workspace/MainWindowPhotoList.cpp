@@ -49,6 +49,10 @@ void MainWindow::addAThumb(tk::Ref<tk::Picture> pic, tk::Ref<tk::FolderItem> fil
     list->Refresh(true);
 }
 
+void MainWindow::showImageCount() {
+    ImgNumLabel()->setText(tk::StringStrInt32(ListBox1()->ListCount()) + " images");
+}
+
 void MainWindow::ListBox1_DropObject(tk::Listbox&, tk::DragItem& obj, int) {
     if (obj.FolderItem()->Directory()) {
         openDroppedFolder(obj.FolderItem());
@@ -66,6 +70,7 @@ void MainWindow::ListBox1_DropObject(tk::Listbox&, tk::DragItem& obj, int) {
         tk::backgroundTasks();
     }
     ProgressWheel1()->setVisible(false);
+    showImageCount();
     if (ListBox1()->ListCount() > 0)
         ListBox1()->setListIndex(ListBox1()->LastIndex());
 }
@@ -130,12 +135,15 @@ void MainWindow::PushButton5_Action(tk::PushButton&) {
     auto list = ListBox1();
     if (list->ListIndex() <= -1)
         return;
-    tk::LongLoop longLoop;
-    for (int n = list->ListCount() - 1; n >= 0; --n) {
-        if (list->Selected(n))
-            list->RemoveRow(list->ListIndex());
-        tk::backgroundTasks();
+    {
+        tk::LongLoop longLoop;
+        for (int n = list->ListCount() - 1; n >= 0; --n) {
+            if (list->Selected(n))
+                list->RemoveRow(list->ListIndex());
+            tk::backgroundTasks();
+        }
     }
+    showImageCount();
 }
 
 void MainWindow::PushButton2_Action(tk::PushButton&) { openPhoto(); }

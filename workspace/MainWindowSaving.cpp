@@ -1,9 +1,10 @@
 // Saving scaled JPEG copies of the listed photos into a chosen folder. A copy
-// never replaces a listed photo, and copies that could not be made or written
-// are reported once the run has ended.
+// never replaces a listed photo nor another copy of the same run, and copies
+// that could not be made or written are reported once the run has ended.
 #include "workspace/MainWindow.h"
 
 #include "workspace/FitRule.h"
+#include "workspace/UnusedName.h"
 
 #include "toolkit/core/LongLoop.h"
 #include "toolkit/core/MainThreadCall.h"
@@ -11,24 +12,40 @@
 #include "toolkit/windows/DialogHost.h"
 #include "toolkit/windows/FolderItemDialog.h"
 
+#include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 
-namespace {
-
-const char* const cancelHint = "Command + period to cancel...";
-
-} // namespace
-
-// Counts what a run could not save, and says so when it ends.
-class MainWindow::CopyReport {
+// One run of saves into one folder. A copy never replaces a listed photo, nor
+// a copy written earlier in the run: that one keeps its name and the later one
+// takes the next unused name. What could not be saved is told when the run ends.
+class MainWindow::SaveRun {
   public:
     // The files of the listed photos, which a copy must never replace.
-    explicit CopyReport(tk::Listbox& list) : list_(list) { collectListed(); }
+    SaveRun(tk::Listbox& list, tk::Ref<tk::FolderItem> folder) : list_(list), folder_(std::move(folder)) {
+        collectListed();
+    }
 
-    // Writes the copy of source unless that would replace a listed photo
-    // (compared as files, so links and other spellings of a path count too).
-    void save(const tk::Ref<tk::FolderItem>& copy, const tk::FolderItem& source, const tk::Ref<tk::Picture>& picture) {
+    // Writes picture, the copy of source (nil when it could not be read), under
+    // name, or under the next unused name when a copy of this run holds that
+    // one; unless it would replace a listed photo. Both are compared as files,
+    // so links and other spellings of a path (a folder that ignores case) count too.
+    void save(const std::string& name, const tk::FolderItem& source, const tk::Ref<tk::Picture>& picture) {
+        if (!picture) {
+            ++unreadable_;
+            return;
+        }
+        const std::string unused = unusedName(name, [&](const std::string& n) {
+            const tk::Ref<tk::FolderItem> item = folder_->Child(n);
+            const auto file = item ? item->identity() : std::nullopt;
+            return file && written_.count(*file) > 0;
+        });
+        const tk::Ref<tk::FolderItem> copy = folder_->Child(unused);
+        if (!copy) {
+            ++unwritable_; // a name no file can have in the chosen folder
+            return;
+        }
         // Photos may have been added to the list while the run went on.
         if (list_.ListCount() != listedRows_)
             collectListed();
@@ -37,10 +54,10 @@ class MainWindow::CopyReport {
             ++protected_;
             return;
         }
-        if (!picture)
-            ++unreadable_;
-        else if (!copy->SaveAsJPEG(picture))
+        if (!copy->SaveAsJPEG(picture))
             ++unwritable_;
+        else if (const auto file = copy->identity())
+            written_.insert(*file);
     }
 
     void tell() const {
@@ -61,6 +78,8 @@ class MainWindow::CopyReport {
     }
 
   private:
+    using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
+
     void collectListed() {
         listed_.clear();
         listedRows_ = list_.ListCount();
@@ -71,12 +90,25 @@ class MainWindow::CopyReport {
     }
 
     tk::Listbox& list_;
+    const tk::Ref<tk::FolderItem> folder_;
     int listedRows_ = 0;
-    std::set<std::pair<std::uint64_t, std::uint64_t>> listed_;
+    std::set<FileIdentity> listed_;
+    std::set<FileIdentity> written_; // the copies this run has written
     int protected_ = 0;
-    int unreadable_ = 0; // listed as pictures, but their pixels did not decode
+    int unreadable_ = 0; // sources that hold no picture, or whose pixels did not decode
     int unwritable_ = 0;
 };
+
+namespace {
+
+// The file of row r's photo; nil when it no longer exists, which gives no
+// copy and no word.
+tk::Ref<tk::FolderItem> sourceOfRow(tk::Listbox& list, int r) {
+    tk::Ref<tk::FolderItem> f = tk::RuntimeGetFolderItem(list.Cell(r, 1), 0);
+    return f && f->Exists() && !f->Directory() ? f : nullptr;
+}
+
+} // namespace
 
 tk::Ref<tk::Picture> MainWindow::scaleForSaving(tk::Ref<tk::Picture> p) {
     if (!p)
@@ -93,15 +125,9 @@ tk::Ref<tk::Picture> MainWindow::scaleForSaving(tk::Ref<tk::Picture> p) {
 
 // Writes the copy of the selected row r (already made the list's selection)
 // under the name Label3 shows.
-void MainWindow::saveSelectedRow(int r, const tk::Ref<tk::FolderItem>& folder, CopyReport& report) {
-    tk::Ref<tk::FolderItem> o = folder->Child(Label3()->Text());
-    if (!o)
-        return;
-    tk::Ref<tk::FolderItem> f = tk::RuntimeGetFolderItem(ListBox1()->Cell(r, 1), 0);
-    if (!f || !f->Exists())
-        return;
-    if (tk::Ref<tk::Picture> picture = f->OpenAsPicture())
-        report.save(o, *f, scaleForSaving(picture));
+void MainWindow::saveSelectedRow(int r, SaveRun& run) {
+    if (tk::Ref<tk::FolderItem> f = sourceOfRow(*ListBox1(), r))
+        run.save(Label3()->Text(), *f, scaleForSaving(f->OpenAsPicture()));
 }
 
 std::vector<int> MainWindow::selectedRows(tk::Listbox& list) {
@@ -130,19 +156,19 @@ void MainWindow::saveAllPhotos() {
         return;
     const std::string noted = bottomLeftLabel()->Text();
     bottomLeftLabel()->setText(cancelHint);
-    CopyReport report(*list);
+    SaveRun run(*list, saveF);
     {
         tk::LongLoop longLoop;
         for (int r : rows) {
             list->setListIndex(r);
             if (tk::getUserCancelled())
                 break;
-            saveSelectedRow(r, saveF, report);
+            saveSelectedRow(r, run);
             tk::backgroundTasks();
         }
     }
     bottomLeftLabel()->setText(noted);
-    report.tell();
+    run.tell();
 }
 
 void MainWindow::savePhoto() {
@@ -153,22 +179,18 @@ void MainWindow::savePhoto() {
         return;
     ProgressWheel1()->setVisible(true);
     auto list = ListBox1();
-    CopyReport report(*list);
+    SaveRun run(*list, folder);
     {
         tk::LongLoop longLoop;
         for (int j = 0; j <= list->ListCount() - 1; ++j) {
-            if (list->Selected(j)) {
-                tk::Ref<tk::FolderItem> f = tk::RuntimeGetFolderItem(list->Cell(j, 1), 0);
-                tk::Ref<tk::Picture> picture = f && f->Exists() ? f->OpenAsPicture() : nullptr;
-                tk::Ref<tk::FolderItem> copy = picture ? folder->Child(f->Name()) : nullptr;
-                if (copy)
-                    report.save(copy, *f, scaleForSaving(picture));
-            }
+            if (list->Selected(j))
+                if (tk::Ref<tk::FolderItem> f = sourceOfRow(*list, j))
+                    run.save(f->Name(), *f, scaleForSaving(f->OpenAsPicture()));
             tk::backgroundTasks();
         }
     }
     ProgressWheel1()->setVisible(false);
-    report.tell();
+    run.tell();
 }
 
 // Nothing starts Thread2; started, it saves every row into saveF, each step
@@ -176,7 +198,7 @@ void MainWindow::savePhoto() {
 void MainWindow::Thread2_Run(tk::Thread&) {
     tk::Ref<tk::FolderItem> folder;
     std::string noted;
-    std::unique_ptr<CopyReport> report;
+    std::unique_ptr<SaveRun> run;
     tk::runOnMainThread([&] {
         folder = saveF;
         if (!folder)
@@ -185,7 +207,7 @@ void MainWindow::Thread2_Run(tk::Thread&) {
         noted = bottomLeftLabel()->Text();
         bottomLeftLabel()->setText(cancelHint);
         ProgressWheel1()->setVisible(true);
-        report = std::make_unique<CopyReport>(*ListBox1());
+        run = std::make_unique<SaveRun>(*ListBox1(), folder);
     });
     if (!folder)
         return;
@@ -197,13 +219,13 @@ void MainWindow::Thread2_Run(tk::Thread&) {
             break;
         tk::runOnMainThread([&] {
             ListBox1()->setListIndex(i);
-            saveSelectedRow(i, folder, *report);
+            saveSelectedRow(i, *run);
         });
         tk::backgroundTasks();
     }
     tk::runOnMainThread([&] {
         ProgressWheel1()->setVisible(false);
         bottomLeftLabel()->setText(noted);
-        report->tell();
+        run->tell();
     });
 }

@@ -160,8 +160,11 @@ void batchNameWindow::PushButton1_Action(tk::PushButton&) {
         }
     }
     auto main = MainWindow::instance();
-    const std::string path = main->ListBox1()->Cell(main->ListBox1()->ListIndex(), 1);
-    main->Label3()->setText(tk::StringNthField(path, ":", tk::StringCountFields(path, ":")));
+    const int row = main->ListBox1()->ListIndex();
+    // The file's own name: a ":" in it is written "/" in the stored path.
+    tk::Ref<tk::FolderItem> selected =
+        row >= 0 ? tk::RuntimeGetFolderItem(main->ListBox1()->Cell(row, 1), 0) : nullptr;
+    main->Label3()->setText(selected ? selected->Name() : "");
     Close();
 }
 

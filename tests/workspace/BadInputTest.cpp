@@ -402,7 +402,11 @@ const BadInput cases[] = {
          s.replaceByFolder(s.photos() / "d.jpg");
          s.saveAll(main);
      },
-     {.listed = {"a.jpg", "b.jpg", "c.jpg", "d.jpg"}, .copies = {"a.jpg"}, .shown = "a.jpg"}},
+     // Only the photo that still exists is told of.
+     {.listed = {"a.jpg", "b.jpg", "c.jpg", "d.jpg"},
+      .messages = {"1 photo could not be read, so no copy of it was saved."},
+      .copies = {"a.jpg"},
+      .shown = "a.jpg"}},
 
     // Destinations that cannot take the copies.
     {"a read-only destination folder",

@@ -83,7 +83,7 @@ TEST_F(LoadingTest, CommandPeriodStopsALoadAtOnce) {
         main->openFolder();
         EXPECT_EQ(names(*main), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg", "4.jpg"}));
         EXPECT_EQ(main->ListBox1()->ListIndex(), -1) << "no first-row selection after a stop";
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "0 images");
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "4 images");
         EXPECT_FALSE(main->ProgressWheel1()->Visible());
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
         EXPECT_FALSE(main->loadingImages);
@@ -102,7 +102,7 @@ TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {
         main->bottomLeftLabel()->setText("before");
         ASSERT_TRUE(dropFiles(viewport, {first}));
         ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 2; }));
-        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Command + period to cancel...");
+        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Ctrl + period to cancel...");
         EXPECT_TRUE(main->ProgressWheel1()->Visible());
         ASSERT_TRUE(dropFiles(viewport, {second}));
         ASSERT_TRUE(waitFor([&] { return !main->loadingImages; }, 10000));

@@ -4,6 +4,7 @@
 #include "tests/support/Drops.h"
 #include "tests/support/PhotoFiles.h"
 
+#include "shell/App.h"
 #include "workspace/CurrentPhotoFile.h"
 #include "workspace/MainWindow.h"
 
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -126,7 +129,7 @@ TEST_F(PhotoListTest, SelectAllAndRemovingTheSelectedRows) {
                                                   "photo6.jpg", "photo8.jpg", "photo9.jpg"}));
         main->PushButton5()->Push();
         EXPECT_EQ(list->ListCount(), 7) << "nothing selected: nothing removed";
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "0 images");
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "7 images");
     });
 }
 
@@ -152,7 +155,60 @@ TEST_F(PhotoListTest, DroppedFilesAreAddedAndAFolderDroppedFirstIsLoaded) {
         ASSERT_TRUE(waitFor([&] { return !main->loadingImages && list->ListCount() == 1; }));
         EXPECT_EQ(name(*main, 0), "inside.jpg");
         EXPECT_EQ(main->Title(), "sub");
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "0 images") << "a dropped folder leaves the count label";
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "1 images");
+    });
+}
+
+TEST_F(PhotoListTest, TheCountLabelCountsTheListedPhotosOnceEachChangeHasEnded) {
+    QDir(dir.path()).mkdir("dropped");
+    QDir(dir.path()).mkdir("handed");
+    for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
+        photos::write(dir.filePath("dropped"), name, 64, 48);
+    for (const char* name : {"x.jpg", "y.jpg"})
+        photos::write(dir.filePath("handed"), name, 64, 48);
+    const auto native = [&](const char* name) { return QFile::encodeName(dir.filePath(name)).toStdString(); };
+    const std::string a = photos::write(dir.path(), "a.jpg", 64, 48);
+    const std::string notes = photos::writeBytes(dir.path(), "notes.txt", "text");
+    const std::string b = photos::write(dir.path(), "b.png", 64, 48, "png");
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        auto list = main->ListBox1();
+        QWidget* viewport = static_cast<QListView*>(list->qwidget())->viewport();
+        const auto loaded = [&] { return waitFor([&] { return !main->loadingImages; }); };
+        struct Step {
+            const char* what;
+            std::function<void()> act;
+            const char* count;
+        };
+        const Step steps[] = {
+            {"a folder dropped", [&] { ASSERT_TRUE(dropFiles(viewport, {native("dropped")}) && loaded()); },
+             "3 images"},
+            {"files dropped",
+             [&] {
+                 ASSERT_TRUE(dropFiles(viewport, {a, notes, b}));
+             },
+             "5 images"},
+            {"a photo handed over",
+             [&] { App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(a)); }, "6 images"},
+            {"rows removed with -",
+             [&] {
+                 list->setListIndex(1);
+                 list->setSelected(4, true);
+                 main->PushButton5()->Push();
+             },
+             "4 images"},
+            {"a folder handed over",
+             [&] {
+                 App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(native("handed")));
+                 ASSERT_TRUE(loaded());
+             },
+             "2 images"},
+        };
+        for (const Step& step : steps) {
+            step.act();
+            EXPECT_EQ(main->ImgNumLabel()->Text(), step.count) << step.what;
+            EXPECT_EQ(list->ListCount(), std::atoi(step.count)) << step.what;
+        }
     });
 }
 

@@ -131,6 +131,41 @@ TEST_F(RenameTest, RefusedRenamesAndUnresolvablePathsKeepTheirRows) {
     });
 }
 
+TEST_F(RenameTest, ANameWithAColonKeepsItInTheLabelAndInItsCopy) {
+    struct Case {
+        const char* photo;
+        const char* base;
+        const char* taken; // a file in the photo's folder that refuses the rename, or nullptr
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"10:30.jpg", "Summer", "Summer1.jpg", "10:30.jpg"}, // refused: keeps its own name
+        {"IMG_0001.jpg", "10:30 ", nullptr, "10:30 1.jpg"},  // renamed to a name with a colon
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkdir("copies");
+        const std::string photo = photos::write(folder.path(), c.photo, 40, 30);
+        if (c.taken)
+            photos::writeBytes(folder.path(), c.taken, "someone else's file");
+        host->folderAnswers = {QFile::encodeName(folder.filePath("copies")).toStdString()};
+        runTessivoWith([&] {
+            auto main = MainWindow::instance();
+            add(*main, photo);
+            main->ListBox1()->setListIndex(0);
+            pressNumber(*main);
+            auto window = tk::Window::openInstance<batchNameWindow>();
+            ASSERT_TRUE(window);
+            window->EditField1()->setText(c.base);
+            window->PushButton1()->Push();
+            EXPECT_EQ(main->Label3()->Text(), c.shown) << c.photo;
+            main->Toolbar11()->Save->action()->trigger();
+            EXPECT_TRUE(QFile::exists(folder.filePath(QString("copies/") + c.shown))) << c.photo;
+            EXPECT_TRUE(host->messages.empty()) << c.photo;
+        });
+    }
+}
+
 TEST_F(RenameTest, ToolbarAndMenuCommands) {
     const std::string photo = photos::write(dir.path(), "a.jpg", 40, 30);
     runTessivoWith([&] {

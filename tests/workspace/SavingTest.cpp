@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,62 @@ TEST_F(SavingTest, CopiesAreFittedIntoThePreviewAndWrittenInRowOrder) {
     });
 }
 
+TEST_F(SavingTest, PhotosOfOneNameGiveNumberedCopiesAndOlderFilesAreReplaced) {
+    // Three cameras' first photos, told apart by their sizes.
+    const QSize sizes[] = {{400, 300}, {300, 200}, {200, 100}};
+    std::vector<std::string> files;
+    for (int camera = 0; camera < 3; ++camera) {
+        const QString folder = photosFolder + QString("/camera%1").arg(camera);
+        QDir().mkdir(folder);
+        files.push_back(photos::write(folder, "IMG_0001.jpg", sizes[camera].width(), sizes[camera].height()));
+    }
+    struct Way {
+        const char* what;
+        std::function<void(MainWindow&, const QString& into)> save;
+    };
+    const Way ways[] = {
+        {"Save Selected",
+         [&](MainWindow& main, const QString& into) {
+             host->folderAnswers.push_back(native(into));
+             main.Toolbar11()->Save->action()->trigger();
+         }},
+        {"the bevel button's save menu",
+         [&](MainWindow& main, const QString& into) {
+             host->folderAnswers.push_back(native(into));
+             main.BevelButton1_ContextualMenuAction(
+                 *main.BevelButton1(), tk::makeRef<tk::MenuItem>("Save scaled copy of selected photo as..."));
+         }},
+        {"Thread2",
+         [&](MainWindow& main, const QString& into) {
+             main.saveF = tk::makeRef<tk::FolderItem>(native(into));
+             main.Thread2()->Run();
+             ASSERT_TRUE(waitFor([&] { return !main.Thread2()->isRunning(); }));
+         }},
+    };
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        for (const auto& file : files)
+            add(*main, file);
+        for (const Way& way : ways) {
+            const QString into = copiesFolder + "/" + way.what;
+            QDir().mkdir(into);
+            // Files of those names from before the run are replaced, as any other file.
+            photos::writeBytes(into, "IMG_0001.jpg", "an older file");
+            photos::writeBytes(into, "IMG_0001 2.jpg", "another older file");
+            for (int row = 0; row < 3; ++row)
+                main->ListBox1()->setSelected(row, true);
+            way.save(*main, into);
+            EXPECT_EQ(QDir(into).entryList(QDir::Files | QDir::Hidden).join(" | ").toStdString(),
+                      "IMG_0001 2.jpg | IMG_0001 3.jpg | IMG_0001.jpg")
+                << way.what;
+            EXPECT_EQ(QImageReader(into + "/IMG_0001.jpg").size(), sizes[0]) << way.what;
+            EXPECT_EQ(QImageReader(into + "/IMG_0001 2.jpg").size(), sizes[1]) << way.what;
+            EXPECT_EQ(QImageReader(into + "/IMG_0001 3.jpg").size(), sizes[2]) << way.what;
+        }
+        EXPECT_TRUE(host->messages.empty());
+    });
+}
+
 TEST_F(SavingTest, NothingSelectedOrACancelledDialogWritesNothing) {
     const std::string photo = photos::write(photosFolder, "a.jpg", 80, 60);
     runTessivoWith([&] {
@@ -110,12 +167,16 @@ TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCommandPeriodStopsTheRun) {
         for (int row = 0; row < 3; ++row)
             list->setSelected(row, true);
         int changes = 0;
+        std::string hintDuringTheRun;
         list->Change.bind([&](tk::Listbox& l) {
             main->ListBox1_Change(l);
-            if (++changes == 2)
+            if (++changes == 2) {
+                hintDuringTheRun = main->bottomLeftLabel()->Text();
                 QTest::keyClick(static_cast<QWidget*>(main->widget()), Qt::Key_Period, Qt::ControlModifier);
+            }
         });
         main->saveAllPhotos();
+        EXPECT_EQ(hintDuringTheRun, "Ctrl + period to cancel...");
         EXPECT_TRUE(QFile::exists(QDir(copiesFolder).filePath("1.jpg")));
         EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("2.jpg")));
         EXPECT_FALSE(QFile::exists(QDir(copiesFolder).filePath("3.jpg")));
