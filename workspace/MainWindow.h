@@ -30,6 +30,9 @@ class MainWindow : public tk::Window {
     // The one main window, created and built on first use.
     static tk::Ref<MainWindow> instance() { return tk::Window::instance<MainWindow>(); }
 
+    // What the preview area says while no photo is selected.
+    static constexpr const char* noImageSelected = "No image selected";
+
     void Layout() override;
     void CreateControls() override;
     void _CreateControls0();

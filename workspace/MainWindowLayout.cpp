@@ -87,6 +87,7 @@ void MainWindow::_CreateControls0() {
                                             {"EnableDragReorder", false},
                                             {"ColumnsResizable", false},
                                             {"InitialValue", ""},
+                                            {"RowFileColumn", 1},
                                             {"TextFont", "Lucida Grande CY"},
                                             {"TextSize", 12},
                                             {"Visible", true},
@@ -114,8 +115,10 @@ void MainWindow::_CreateControls0() {
     editfield1()->TextChange.bind(this, &MainWindow::editfield1_TextChange);
 
     _AddControl(__New<tk::Label>(), "StaticText5");
-    StaticText5()->applyStoredProperties(label(placed(190, 17, 67, 20, true, true, false, false), "File Name:",
-                                               "Lucida Grande CY", 12, true, white, 0, false, 19));
+    StaticText5()->applyStoredProperties(
+        with(label(placed(190, 17, 67, 20, true, true, false, false), "File Name:", "Lucida Grande CY", 12,
+                   true, white, 0, false, 19),
+             {{"LabelFor", "editfield1"}}));
 
     _AddControl(__New<Toolbar1>(), "Toolbar11");
     Toolbar11()->Action.bind([this](tk::Toolbar& toolbar, tk::ToolItem& item) {
@@ -155,8 +158,9 @@ void MainWindow::_CreateControls0() {
                                             {"TabIndex", 25}}));
 
     _AddControl(__New<tk::Label>(), "Label1");
-    Label1()->applyStoredProperties(label(placed(9, -10, 116, 35, true, true, false, false), "Images", "System", 11,
-                                          false, black, 0, true, 26));
+    Label1()->applyStoredProperties(with(label(placed(9, -10, 116, 35, true, true, false, false), "Images",
+                                               "System", 11, false, black, 0, true, 26),
+                                         {{"LabelFor", "ListBox1"}}));
 
     _AddControl(__New<tk::GroupBox>(), "GroupBox1");
     GroupBox1()->applyStoredProperties(with(placed(194, 46, 605, 450, true, true, true, true),

@@ -95,12 +95,13 @@ void MainWindow::ListBox1_Change(tk::Listbox& list) {
             currentPhotoFile = f;
         }
     } else {
-        Label2()->setText(loadingImages ? "Loading images..." : "No image selected");
+        Label2()->setText(loadingImages ? "Loading images..." : noImageSelected);
         Label2()->setVisible(true);
         for (auto label : {StaticText4(), StaticText41(), StaticText5(), Label3()})
             label->setVisible(false);
         MainWindow::instance()->Label3()->setText("");
         MainWindow::instance()->Canvas1()->pic = nullptr;
+        MainWindow::instance()->Canvas1()->setAccessibleName(noImageSelected);
         Canvas1()->Refresh(true);
         MainWindow::instance()->StaticText4()->setText("Scaled: 0 x 0");
     }

@@ -31,6 +31,11 @@ void scaleCanvas::Event_Paint(tk::Graphics& g) {
         fittedFrom_ = pic;
     }
     g.DrawPicture(scaledPic, fit.x, fit.y);
-    MainWindow::instance()->StaticText4()->setText("Scaled: " + tk::StringStrInt32(scaledPic->Width()) + " x " +
-                                                   tk::StringStrInt32(scaledPic->Height()));
+    const std::string size =
+        tk::StringStrInt32(scaledPic->Width()) + " x " + tk::StringStrInt32(scaledPic->Height());
+    auto main = MainWindow::instance();
+    main->StaticText4()->setText("Scaled: " + size);
+    // What a screen reader says the preview shows; the start picture is no photo of the user's.
+    setAccessibleName(main->ListBox1()->ListIndex() > -1 ? main->Label3()->Text() + ", scaled to " + size
+                                                         : MainWindow::noImageSelected);
 }

@@ -2,14 +2,17 @@
 #include "tests/support/RunTime.h"
 
 #include "toolkit/controls/CheckBox.h"
+#include "toolkit/controls/Label.h"
 #include "toolkit/controls/PopupMenu.h"
 #include "toolkit/controls/PushButton.h"
 #include "toolkit/controls/TextField.h"
+#include "toolkit/core/Exceptions.h"
 #include "toolkit/windows/Window.h"
 #include "toolkit/windows/WindowWidget.h"
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 
@@ -28,6 +31,9 @@ class FormWindow : public tk::Window {
         controlAs<tk::TextField>("Field")->applyStoredProperties(
             {{"Left", 10}, {"Top", 10}, {"Width", 200}, {"Height", 22}, {"Text", "stored"}});
         controlAs<tk::TextField>("Field")->TextChange.bind([this](tk::TextField& f) { log.push_back("text " + f.Text()); });
+        _AddControl(__New<tk::Label>(), "Caption");
+        controlAs<tk::Label>("Caption")->applyStoredProperties(
+            {{"Text", "Your name:"}, {"LabelFor", "Field"}});
         for (auto [name, isDefault] : {std::pair{"OK", true}, std::pair{"Cancel", false}}) {
             _AddControl(__New<tk::PushButton>(), name);
             auto b = controlAs<tk::PushButton>(name);
@@ -89,6 +95,18 @@ TEST_F(ControlsTest, CheckBoxAndPopupReportTheirChanges) {
     popup->setListIndex(7);
     EXPECT_EQ(popup->ListIndex(), 1);
     EXPECT_EQ(window->log, (std::vector<std::string>{"ticked", "chose Two"}));
+}
+
+TEST_F(ControlsTest, ALabelNamesTheControlItCaptionsForAssistiveTools) {
+    auto caption = window->controlAs<tk::Label>("Caption");
+    QAccessibleInterface* field =
+        QAccessible::queryAccessibleInterface(window->controlAs<tk::TextField>("Field")->qwidget());
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->text(QAccessible::Name), "Your name") << "without the caption's colon";
+    caption->setText("Nickname");
+    EXPECT_EQ(field->text(QAccessible::Name), "Nickname");
+    EXPECT_THROW(caption->applyStoredProperties({{"LabelFor", "Nowhere"}}),
+                 tk::UnsupportedOperationException);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "toolkit/core/Exceptions.h"
 #include "toolkit/core/QtText.h"
+#include "toolkit/windows/Window.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -48,6 +49,25 @@ std::string Label::Text() const {
 void Label::setText(const std::string& text) {
     label()->setText(toQt(text)); // first: only the main thread may change a label
     text_ = text;
+    nameLabelled();
+}
+
+void Label::nameLabelled() {
+    if (!labelled_)
+        return;
+    QString name = toQt(text_).trimmed();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    labelled_->setAccessibleName(name.trimmed());
+}
+
+void Label::labelFor(const std::string& controlName) {
+    const auto control = window() ? refCast<RectControl>(window()->_ControlByName(controlName)) : nullptr;
+    if (!control)
+        throw UnsupportedOperationException("A label names no control \"" + controlName +
+                                            "\" of its window.");
+    labelled_ = control->qwidget();
+    nameLabelled();
 }
 
 void Label::setTextAlign(int align) {
@@ -76,6 +96,8 @@ bool Label::applyStoredProperty(const std::string& name, const Variant& value) {
         label()->setTextInteractionFlags(value.toBool() ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
     else if (name == "Transparent")
         ; // Labels show their window's background either way.
+    else if (name == "LabelFor")
+        labelFor(value.toString());
     else if (applyFontProperty(name, value))
         ;
     else

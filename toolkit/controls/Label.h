@@ -3,13 +3,18 @@
 #include "toolkit/controls/RectControl.h"
 #include "toolkit/core/Event.h"
 
+#include <QPointer>
+
 #include <string>
 
 class QLabel;
+class QWidget;
 
 namespace tk {
 
-// A line (or, with Multiline, a block) of text that the user cannot edit.
+// A line (or, with Multiline, a block) of text that the user cannot edit. With
+// the stored property LabelFor it is the caption that assistive tools name another
+// control by.
 class Label : public RectControl {
   public:
     Label();
@@ -30,7 +35,13 @@ class Label : public RectControl {
 
   private:
     QLabel* label() const;
+    // Names the labelled control after the text, without the colon that ends a caption.
+    void nameLabelled();
+    // Makes this label name a control of its window created before it (stored property LabelFor).
+    void labelFor(const std::string& controlName);
+
     std::string text_;
+    QPointer<QWidget> labelled_;
 };
 
 } // namespace tk

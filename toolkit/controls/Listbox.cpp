@@ -242,6 +242,8 @@ bool Listbox::applyStoredProperty(const std::string& name, const Variant& value)
         v->setFocusPolicy(value.toBool() ? Qt::StrongFocus : Qt::ClickFocus);
     else if (name == "InitialValue")
         setInitialValue(value.toString());
+    else if (name == "RowFileColumn")
+        v->rows().setFileColumn(value.toInt());
     else if (name == "ColumnCount" || name == "ColumnWidths" || name == "ColumnsResizable" ||
              name == "GridLinesVertical" || name == "HasHeading" || name == "Hierarchical" ||
              name == "RequiresSelection" || name == "EnableDrag" || name == "EnableDragReorder" ||

@@ -19,7 +19,9 @@ class Picture;
 
 // A list of rows. Column 0 is the one column shown; the texts of further
 // columns are kept with their row but never shown. Each row may show a picture
-// at its left edge, with its text beside it.
+// at its left edge, with its text beside it. Assistive tools read a row by its
+// text; where a row has none and the stored property RowFileColumn names a
+// column holding a file's path, by that file's name.
 class Listbox : public RectControl {
   public:
     Listbox();

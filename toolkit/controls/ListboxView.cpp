@@ -3,6 +3,7 @@
 #include "toolkit/controls/Listbox.h"
 #include "toolkit/core/QtText.h"
 #include "toolkit/files/FileType.h"
+#include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/Graphics.h"
 #include "toolkit/windows/DragItem.h"
 
@@ -52,9 +53,22 @@ int ListboxModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant ListboxModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !has(index.row()))
+    if (!has(index.row()))
         return {};
-    return toQt(row(index.row()).cells[0]);
+    if (role == Qt::DisplayRole)
+        return toQt(row(index.row()).cells[0]);
+    if (role == Qt::AccessibleTextRole)
+        return accessibleName(index.row());
+    return {};
+}
+
+QVariant ListboxModel::accessibleName(int row) const {
+    // Assistive tools read the shown text where there is one.
+    const std::string path = cell(row, fileColumn_);
+    if (!cell(row, 0).empty() || path.empty())
+        return {};
+    const Ref<FolderItem> file = RuntimeGetFolderItem(path);
+    return file ? QVariant(toQt(file->DisplayName())) : QVariant();
 }
 
 std::string ListboxModel::cell(int row, int column) const {
@@ -78,7 +92,9 @@ void ListboxModel::setCell(int row, int column, const std::string& text) {
         cells.resize(std::size_t(column) + 1);
     cells[std::size_t(column)] = text;
     if (column == 0)
-        emit dataChanged(index(row), index(row), {Qt::DisplayRole});
+        emit dataChanged(index(row), index(row), {Qt::DisplayRole, Qt::AccessibleTextRole});
+    else if (column == fileColumn_)
+        emit dataChanged(index(row), index(row), {Qt::AccessibleTextRole});
 }
 
 void ListboxModel::setPicture(int row, QPixmap picture) {

@@ -33,6 +33,9 @@ class ListboxModel : public QAbstractListModel {
     bool has(int row) const { return row >= 0 && row < count(); }
     const Row& row(int row) const { return rows_[std::size_t(row)]; }
     std::string cell(int row, int column) const;
+    // The column holding the path (FolderItem::AbsolutePath) of the file each row
+    // stands for; a row without text is named after that file. -1 for none.
+    void setFileColumn(int column) { fileColumn_ = column; }
 
     void append(const std::string& text);
     void setCell(int row, int column, const std::string& text);
@@ -41,8 +44,11 @@ class ListboxModel : public QAbstractListModel {
     void clear();
 
   private:
+    QVariant accessibleName(int row) const;
+
     std::vector<Row> rows_;
     std::uint64_t nextId_ = 1;
+    int fileColumn_ = -1;
 };
 
 class ListboxView;

@@ -112,6 +112,9 @@ bool RectControl::Enabled() const { return qwidget()->isEnabled(); }
 void RectControl::setEnabled(bool enabled) { qwidget()->setEnabled(enabled); }
 std::string RectControl::HelpTag() const { return fromQt(qwidget()->toolTip()); }
 void RectControl::setHelpTag(const std::string& tag) { qwidget()->setToolTip(toQt(tag)); }
+void RectControl::setAccessibleName(const std::string& name) {
+    qwidget()->setAccessibleName(toQt(name));
+}
 
 void RectControl::Refresh(bool) { qwidget()->update(); }
 

@@ -37,8 +37,12 @@ class RectControl : public Control {
     void setVisible(bool visible);
     bool Enabled() const;
     void setEnabled(bool enabled);
+    // Shown as the control's tool tip; assistive tools read it as its description.
     std::string HelpTag() const;
     void setHelpTag(const std::string& tag);
+    // What assistive tools call the control, for one whose own text does not say
+    // it (a picture, a field named by the label before it); "" leaves it to that text.
+    void setAccessibleName(const std::string& name);
 
     // Redraws the control.
     void Refresh(bool eraseBackground = true);
