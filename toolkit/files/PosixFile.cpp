@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +36,22 @@ void syncFolder(const std::string& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// A hidden name next to target, ending in six X to be replaced by random characters.
+std::string hiddenNameTemplate(const std::string& target) {
+    const std::string folder = folderOf(target);
+    const std::string suffix = ".XXXXXX";
+    const std::string name = target.substr(target.rfind('/') + 1);
+    return (folder == "/" ? "" : folder) + "/." + name.substr(0, maxNameBytes - 1 - suffix.size()) + suffix;
+}
+
+void fillTemplate(std::string& name) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    for (std::size_t i = name.size() - 6; i < name.size(); ++i)
+        name[i] = letters[pick(random)];
 }
 
 } // namespace
@@ -86,12 +103,13 @@ bool readAll(int fd, std::string& out) {
     }
 }
 
-PendingFile::PendingFile(const std::string& targetPath) : target_(targetPath) {
-    const std::string folder = folderOf(targetPath);
-    std::string name = targetPath.substr(targetPath.rfind('/') + 1);
-    const std::string suffix = ".XXXXXX";
-    name = "." + name.substr(0, maxNameBytes - 1 - suffix.size()) + suffix;
-    temp_ = (folder == "/" ? "" : folder) + "/" + name;
+PendingFile::PendingFile(const std::string& targetPath, Temporary kind) : target_(targetPath) {
+    // The unnamed file is put in place through its /proc link: without /proc it could never be named.
+    if (kind == Temporary::unnamedWherePossible && ::access("/proc/self/fd", X_OK) == 0)
+        fd_ = ::open(folderOf(targetPath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd_ >= 0)
+        return;
+    temp_ = hiddenNameTemplate(targetPath);
     fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
     if (fd_ < 0)
         temp_.clear();
@@ -135,21 +153,45 @@ bool PendingFile::commit(mode_t mode, bool replace) {
     if (fd_ < 0)
         return false;
     const bool written = !failed_ && ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
-    if (!written || !closed) {
-        discard();
+    const bool placed = written && (temp_.empty() ? linkIntoPlace(replace) : renameIntoPlace(replace));
+    discard();
+    if (placed)
+        syncFolder(folderOf(target_));
+    return placed;
+}
+
+// The unnamed file is linked to the target, which refuses an existing entry.
+// To replace one, it is linked under a hidden name and renamed over it.
+bool PendingFile::linkIntoPlace(bool replace) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno != EEXIST || !replace)
+        return false;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temp = hiddenNameTemplate(target_);
+        fillTemplate(temp);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temp_ = temp; // removed by discard() unless the rename takes it
+            return renameIntoPlace(true);
+        }
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool PendingFile::renameIntoPlace(bool replace) {
+    if (::close(fd_) != 0) {
+        fd_ = -1;
         return false;
     }
+    fd_ = -1;
     const bool renamed =
         replace ? ::rename(temp_.c_str(), target_.c_str()) == 0 : renameNoReplace(temp_, target_) == 0;
-    if (!renamed) {
-        discard();
-        return false;
-    }
-    temp_.clear();
-    syncFolder(folderOf(target_));
-    return true;
+    if (renamed)
+        temp_.clear();
+    return renamed;
 }
 
 } // namespace tk::posix
