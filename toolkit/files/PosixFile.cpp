@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,20 +39,29 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-// A hidden name next to target, ending in six X to be replaced by random characters.
-std::string hiddenNameTemplate(const std::string& target) {
-    const std::string folder = folderOf(target);
-    const std::string suffix = ".XXXXXX";
-    const std::string name = target.substr(target.rfind('/') + 1);
-    return (folder == "/" ? "" : folder) + "/." + name.substr(0, maxNameBytes - 1 - suffix.size()) + suffix;
-}
-
-void fillTemplate(std::string& name) {
+// Makes an entry next to target under a hidden name of random characters,
+// trying fresh names while make(name) fails because the name is taken
+// (errno EEXIST). Returns the name made, or empty when none could be.
+std::string underFreshHiddenName(const std::string& target,
+                                 const std::function<bool(const std::string&)>& make) {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     thread_local std::mt19937 random{std::random_device{}()};
     std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
-    for (std::size_t i = name.size() - 6; i < name.size(); ++i)
-        name[i] = letters[pick(random)];
+    const std::string folder = folderOf(target);
+    const std::string name = target.substr(target.rfind('/') + 1);
+    constexpr std::size_t suffixBytes = 7; // "." and six random characters
+    const std::string stem =
+        (folder == "/" ? "" : folder) + "/." + name.substr(0, maxNameBytes - 1 - suffixBytes) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string hidden = stem;
+        for (std::size_t i = 1; i < suffixBytes; ++i)
+            hidden += letters[pick(random)];
+        if (make(hidden))
+            return hidden;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 } // namespace
@@ -109,10 +119,10 @@ PendingFile::PendingFile(const std::string& targetPath, Temporary kind) : target
         fd_ = ::open(folderOf(targetPath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd_ >= 0)
         return;
-    temp_ = hiddenNameTemplate(targetPath);
-    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
-    if (fd_ < 0)
-        temp_.clear();
+    temp_ = underFreshHiddenName(targetPath, [this](const std::string& name) {
+        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        return fd_ >= 0;
+    });
 }
 
 PendingFile::~PendingFile() {
@@ -168,17 +178,11 @@ bool PendingFile::linkIntoPlace(bool replace) {
         return true;
     if (errno != EEXIST || !replace)
         return false;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = hiddenNameTemplate(target_);
-        fillTemplate(temp);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            temp_ = temp; // removed by discard() unless the rename takes it
-            return renameIntoPlace(true);
-        }
-        if (errno != EEXIST)
-            return false;
-    }
-    return false;
+    // Removed by discard() unless the rename takes it.
+    temp_ = underFreshHiddenName(target_, [&](const std::string& name) {
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+    return !temp_.empty() && renameIntoPlace(true);
 }
 
 bool PendingFile::renameIntoPlace(bool replace) {
