@@ -1,5 +1,7 @@
 #include "toolkit/pictures/PictureSource.h"
 
+#include "toolkit/pictures/LevelCache.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -7,10 +9,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <list>
-#include <map>
-#include <mutex>
 
 namespace tk {
 
@@ -27,58 +25,6 @@ constexpr qint64 maxPixelsPerFileByte = 16384;
 constexpr int maxSide = 65535;
 // Files are read whole into memory to be decoded.
 constexpr off_t maxFileBytes = 1024ll * 1024 * 1024;
-
-// Recently decoded levels, shared by every Picture of the same unchanged file.
-class LevelCache {
-  public:
-    static LevelCache& instance() {
-        static LevelCache cache;
-        return cache;
-    }
-
-    QImage find(const FileIdentity& file, int denominator) {
-        std::lock_guard lock(mutex_);
-        auto it = index_.find({file, denominator});
-        if (it == index_.end())
-            return {};
-        entries_.splice(entries_.begin(), entries_, it->second);
-        return it->second->image;
-    }
-
-    void insert(const FileIdentity& file, int denominator, const QImage& image) {
-        const qint64 bytes = image.sizeInBytes();
-        if (bytes > capacity_ / 2)
-            return;
-        std::lock_guard lock(mutex_);
-        const Key key{file, denominator};
-        if (index_.count(key))
-            return;
-        entries_.push_front({key, image});
-        index_[key] = entries_.begin();
-        used_ += bytes;
-        while (used_ > capacity_) {
-            used_ -= entries_.back().image.sizeInBytes();
-            index_.erase(entries_.back().key);
-            entries_.pop_back();
-        }
-    }
-
-  private:
-    struct Key {
-        FileIdentity file;
-        int denominator;
-        friend auto operator<=>(const Key&, const Key&) = default;
-    };
-    struct Entry {
-        Key key;
-        QImage image;
-    };
-    static constexpr qint64 capacity_ = 24ll * 1024 * 1024;
-    std::mutex mutex_;
-    std::list<Entry> entries_;
-    std::map<Key, std::list<Entry>::iterator> index_;
-    qint64 used_ = 0;
-};
 
 bool identify(int fd, FileIdentity& identity) {
     struct stat st {};
@@ -230,6 +176,13 @@ QImage PictureSource::decode(int denominator) const {
     if (!level.isNull())
         cache.insert(identity_, denominator, level);
     return level;
+}
+
+qint64 PictureSource::bytesToDecode(int denominator) const {
+    const qint64 level =
+        qint64(ceilDiv(shown_.width(), denominator)) * ceilDiv(shown_.height(), denominator) * 4;
+    const qint64 whole = qint64(shown_.width()) * shown_.height() * 4;
+    return denominator == 1 || scalesWhileDecoding_ ? level : level + whole;
 }
 
 int levelFor(const QSize& full, const QSize& source, const QSize& destination) {

@@ -1,7 +1,6 @@
 #pragma once
 
-// A picture file as a source of decoded pixels, and the process-wide cache of
-// recently decoded levels. Toolkit-internal.
+// A picture file as a source of decoded pixels. Toolkit-internal.
 #include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
@@ -31,6 +30,11 @@ class PictureSource {
 
     // The size shown, with the EXIF orientation applied.
     QSize size() const { return shown_; }
+    // The file as it was when probed.
+    const FileIdentity& identity() const { return identity_; }
+    // The bytes of pixels that decoding that level holds: the level's own, and
+    // the whole picture's too where the decoder does not scale.
+    qint64 bytesToDecode(int denominator) const;
     // The pixels at 1/denominator of the size (1, 2, 4 or 8), oriented; a null
     // image when the file cannot be decoded after all.
     QImage decode(int denominator) const;
