@@ -169,7 +169,8 @@ class FolderWalk {
         perform(lock, ahead);
     }
 
-    // Decodes a queued item, unlocked meanwhile.
+    // Decodes a queued item, unlocked meanwhile. Its file is read in pieces:
+    // held whole by every decode that runs, files would take more memory than pixels.
     void perform(std::unique_lock<std::mutex>& lock, const std::shared_ptr<AheadDecode>& ahead) {
         ahead->state = AheadDecode::State::running;
         lock.unlock();
@@ -179,7 +180,7 @@ class FolderWalk {
             const auto source = PictureSource::probe(ahead->path);
             if (source && source->bytesToDecode(ahead->denominator) <= bytesAhead / itemsAhead()) {
                 file = source->identity();
-                pixels = source->decode(ahead->denominator);
+                pixels = source->decode(ahead->denominator, PictureSource::Reading::inPieces);
             }
         } catch (...) {
             // Out of memory, say: the loop decodes the picture itself, and meets what it meets.

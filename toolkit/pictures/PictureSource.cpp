@@ -95,7 +95,7 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     source->scalesWhileDecoding_ = source->format_ == "jpeg" && reader.supportsOption(QImageIOHandler::ScaledSize);
     if (!source->stored_.isValid()) {
         // The header does not tell the size: decode it to know.
-        const QImage whole = source->read(1);
+        const QImage whole = source->read(1, Reading::whole);
         if (whole.isNull() || !withinLimits(whole.size(), source->identity_.size, false))
             return nullptr;
         source->shown_ = whole.size();
@@ -113,18 +113,24 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
 }
 
 namespace {
+// The file opened for decoding, while it is still a plain file; -1 otherwise.
+int openPlainFile(const std::string& path) {
+    const int fd = openForReading(path);
+    struct stat st {};
+    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // The whole file in memory: the JPEG decoder reads a whole buffer much faster
 // than a file handed to it in small pieces. (Read, not mapped: a file
 // shortened by another program meanwhile must not fault.)
 QByteArray readWhole(const std::string& path, off_t expectedSize) {
-    const int fd = openForReading(path);
+    const int fd = openPlainFile(path);
     if (fd < 0)
         return {};
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return {};
-    }
     QByteArray bytes;
     bytes.resize(qsizetype(expectedSize));
     qsizetype done = 0;
@@ -138,15 +144,31 @@ QByteArray readWhole(const std::string& path, off_t expectedSize) {
     bytes.truncate(done);
     return bytes;
 }
+
+// The file for the decoder to read in pieces as it goes.
+bool openInPieces(const std::string& path, QFile& file) {
+    const int fd = openPlainFile(path);
+    if (fd < 0)
+        return false;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
 } // namespace
 
-QImage PictureSource::read(int denominator) const {
-    QByteArray bytes = readWhole(path_, identity_.size);
-    if (bytes.isEmpty())
-        return {};
+QImage PictureSource::read(int denominator, Reading reading) const {
+    QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format_);
+    QFile file;
+    if (reading == Reading::whole) {
+        bytes = readWhole(path_, identity_.size);
+        if (bytes.isEmpty() || !buffer.open(QIODevice::ReadOnly))
+            return {};
+    } else if (!openInPieces(path_, file)) {
+        return {};
+    }
+    QImageReader reader(reading == Reading::whole ? static_cast<QIODevice*>(&buffer) : &file, format_);
     reader.setAutoTransform(true);
     if (denominator > 1 && scalesWhileDecoding_)
         reader.setScaledSize(QSize(ceilDiv(stored_.width(), denominator), ceilDiv(stored_.height(), denominator)));
@@ -159,16 +181,16 @@ QImage PictureSource::read(int denominator) const {
     return image;
 }
 
-QImage PictureSource::decode(int denominator) const {
+QImage PictureSource::decode(int denominator, Reading reading) const {
     LevelCache& cache = LevelCache::instance();
     if (QImage cached = cache.find(identity_, denominator); !cached.isNull())
         return cached;
     QImage level;
     if (denominator == 1 || scalesWhileDecoding_) {
-        level = read(denominator);
+        level = read(denominator, reading);
     } else {
         // Without scaling in the decoder, smaller levels are averaged from the whole picture.
-        const QImage whole = decode(1);
+        const QImage whole = decode(1, reading);
         if (!whole.isNull())
             level = whole.scaled(ceilDiv(whole.width(), denominator), ceilDiv(whole.height(), denominator),
                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
