@@ -151,9 +151,7 @@ class FolderWalk {
             else
                 perform(lock, std::shared_ptr<AheadDecode>(*next));
         }
-        QImage pixels = std::move(ahead.pixels);
-        drop(ahead);
-        return ahead.file == file ? pixels : QImage();
+        return ahead.file == file ? std::move(ahead.pixels) : QImage();
     }
 
     // On a worker.
