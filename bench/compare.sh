@@ -81,6 +81,10 @@ loading "$photos200" "$tmp/all$n200.json"
 echo "(the $n200 photos on one core)"
 # shellcheck disable=SC2086
 loading "$photos200" "$tmp/one$n200.json" $pin
+# The memory peak with every core decoding, in a process of its own.
+TESSIVO_BENCH_MANY="$many" "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
+    --benchmark_out="$tmp/all-memory.json" --benchmark_out_format=json ||
+    echo "compare: the memory benchmark failed ($?)"
 
 # A field of a benchmark that ran without error; empty otherwise.
 field() {
@@ -99,6 +103,7 @@ rename_ms=$(field "$tmp/timing.json" BM_Rename1000 real_time)
 all_load_ms=$(field "$tmp/all$n.json" BM_FolderLoadingPerPhoto real_time)
 all_load200_ms=$(field "$tmp/all$n200.json" BM_FolderLoadingPerPhoto real_time)
 load200_ms=$(field "$tmp/one$n200.json" BM_FolderLoadingPerPhoto real_time)
+all_rise_mb=$(field "$tmp/all-memory.json" BM_MemoryForManyPhotos peak_rise_MB)
 
 echo
 echo "== Reference tools (one core)"
@@ -213,6 +218,7 @@ if [[ -n $median_ms ]]; then
     printf '%-52s %9.3f ms\n' "live resize of 24 MP, median paint" "$median_ms"
 fi
 goal "peak resident memory rise for 500 photos" "$rise_mb" MB 120
+goal "the same, all cores" "$all_rise_mb" MB 120
 goal "saving per photo vs vipsthumbnail 586x431" "$save_ms" ms - "$vips_save_ms" 0.70
 goal "saving per photo vs convert -resize 586x431" "$save_ms" ms - "$im_save_ms" 0.12
 goal "renaming 1000 listed files" "$rename_ms" ms 1000
