@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs Tessivo's benchmarks and the reference tools on the same photos, all on
-# one core in the same run, and prints each figure and its ratio against the
-# goals. Builds nothing: pass the build folder that holds bench/bundle/bin.
+# Runs Tessivo's benchmarks and the reference tools on the same photos, on one
+# core and, for folder loading, on all cores, in the same run, and prints each
+# figure and its ratio against the goals. Builds nothing: pass the build folder
+# that holds bench/bundle/bin.
 #
 #   bench/compare.sh [BUILD_DIR]      (default: build)
 #
@@ -34,19 +35,23 @@ fi
 n=40
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/tessivo-bench"
 photos="$cache/4000x3000-$n"
+n200=200
+photos200="$cache/4000x3000-$n200"
 many="$cache/4000x3000-500"
 large="$cache/6000x4000-1"
 echo "compare: photos in $cache"
 "$bin/make_photos" "$photos" "$n" 4000 3000
+"$bin/make_photos" "$photos200" "$n200" 4000 3000
 "$bin/make_photos" "$many" 500 4000 3000
 "$bin/make_photos" "$large" 1 6000 4000
 one="$photos/photo-0002.jpg"
 # Every tool reads the files from memory, none from the disk.
-cat "$photos"/*.jpg "$many"/*.jpg "$large"/*.jpg >/dev/null
+cat "$photos"/*.jpg "$photos200"/*.jpg "$many"/*.jpg "$large"/*.jpg >/dev/null
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 pin="taskset -c 2"
+cores=$(nproc)
 now() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
@@ -59,6 +64,26 @@ TESSIVO_BENCH_PHOTOS="$photos" TESSIVO_BENCH_LARGE="$large" $pin "$bin/tessivo_b
 # The memory peak is the process's own: measured in a process of its own.
 TESSIVO_BENCH_MANY="$many" $pin "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
     --benchmark_out="$tmp/memory.json" --benchmark_out_format=json ||
+    echo "compare: the memory benchmark failed ($?)"
+
+echo
+echo "== Tessivo (all $cores cores)"
+# Folder loading with every core, of the 40 photos and of 200; and the 200 on one core, to compare with.
+loading() { # photo folder, results file, then the command's prefix (taskset) if any
+    local folder=$1 out=$2
+    shift 2
+    TESSIVO_BENCH_PHOTOS="$folder" "$@" "$bin/tessivo_bench" --benchmark_filter=BM_FolderLoadingPerPhoto \
+        --benchmark_out="$out" --benchmark_out_format=json ||
+        echo "compare: the loading benchmark failed ($?)"
+}
+loading "$photos" "$tmp/all$n.json"
+loading "$photos200" "$tmp/all$n200.json"
+echo "(the $n200 photos on one core)"
+# shellcheck disable=SC2086
+loading "$photos200" "$tmp/one$n200.json" $pin
+# The memory peak with every core decoding, in a process of its own.
+TESSIVO_BENCH_MANY="$many" "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
+    --benchmark_out="$tmp/all-memory.json" --benchmark_out_format=json ||
     echo "compare: the memory benchmark failed ($?)"
 
 # A field of a benchmark that ran without error; empty otherwise.
@@ -75,6 +100,10 @@ median_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint median_ms)
 rise_mb=$(field "$tmp/memory.json" BM_MemoryForManyPhotos peak_rise_MB)
 save_ms=$(field "$tmp/timing.json" BM_SavePerPhoto real_time)
 rename_ms=$(field "$tmp/timing.json" BM_Rename1000 real_time)
+all_load_ms=$(field "$tmp/all$n.json" BM_FolderLoadingPerPhoto real_time)
+all_load200_ms=$(field "$tmp/all$n200.json" BM_FolderLoadingPerPhoto real_time)
+load200_ms=$(field "$tmp/one$n200.json" BM_FolderLoadingPerPhoto real_time)
+all_rise_mb=$(field "$tmp/all-memory.json" BM_MemoryForManyPhotos peak_rise_MB)
 
 echo
 echo "== Reference tools (one core)"
@@ -128,6 +157,36 @@ im_save_ms=$(awk -v t="$(( $(now) - start ))" 'BEGIN { printf "%.3f", t / 20 / 1
 echo "convert FILE -resize 586x431 -quality 90, one process per file: $im_save_ms ms per photo"
 
 echo
+echo "== Reference tools (all $cores cores)"
+# The cores this run may use, one a line ("0-3,6" gives 0 1 2 3 6).
+usable_cores() {
+    awk '/^Cpus_allowed_list/ { print $2 }' /proc/self/status | tr ',' '\n' |
+        awk -F- '{ last = $2 == "" ? $1 : $2; for (c = $1; c <= last; c++) print c }'
+}
+# vipsthumbnail spread over the cores: one process on each, each given its
+# share of the files, all at once; the time per photo, median of 3 batches.
+spread_vips() { # photo folder, number of photos
+    local files=("$1"/*.jpg) list=() batches="" k j share
+    mapfile -t list < <(usable_cores)
+    for _ in 1 2 3; do
+        rm -rf "$tmp/vspread" && mkdir "$tmp/vspread"
+        start=$(now)
+        for ((k = 0; k < ${#list[@]}; k++)); do
+            share=()
+            for ((j = k; j < ${#files[@]}; j += ${#list[@]})); do share+=("${files[j]}"); done
+            taskset -c "${list[k]}" vipsthumbnail -s 133x100 -o "$tmp/vspread/%s.jpg" "${share[@]}" &
+        done
+        wait
+        batches+="$(( $(now) - start ))"$'\n'
+    done
+    printf '%s' "$batches" | median | awk -v n="$2" '{ printf "%.3f", $1 / n / 1e6 }'
+}
+vips_spread_ms=$(spread_vips "$photos" "$n")
+echo "vipsthumbnail -s 133x100, $n files spread over $cores processes: $vips_spread_ms ms per photo (median of 3 batches)"
+vips_spread200_ms=$(spread_vips "$photos200" "$n200")
+echo "vipsthumbnail -s 133x100, $n200 files spread over $cores processes: $vips_spread200_ms ms per photo (median of 3 batches)"
+
+echo
 echo "== Goals"
 # goal NAME VALUE UNIT LIMIT [REFERENCE FACTOR]: VALUE against LIMIT, or against FACTOR x REFERENCE.
 goal() {
@@ -148,6 +207,10 @@ goal() {
 }
 goal "folder loading per photo vs vipsthumbnail 133x100" "$load_ms" ms - "$vips_thumb_ms" 0.85
 goal "folder loading per photo vs convert -thumbnail" "$load_ms" ms - "$im_thumb_ms" 0.30
+goal "all-core loading of $n vs spread vipsthumbnail" "$all_load_ms" ms - "$vips_spread_ms" 0.95
+goal "all-core loading of $n vs own one-core loading" "$all_load_ms" ms - "$load_ms" 0.30
+goal "all-core loading of $n200 vs spread vipsthumbnail" "$all_load200_ms" ms - "$vips_spread200_ms" 0.95
+goal "all-core loading of $n200 vs own one-core loading" "$all_load200_ms" ms - "$load200_ms" 0.30
 goal "selecting a photo until painted, first time" "$first_ms" ms - "$vips_preview_ms" 0.65
 goal "selecting a photo until painted, again" "$again_ms" ms - "$vips_preview_ms" 0.65
 goal "live resize of 24 MP, 95th percentile paint" "$p95_ms" ms 3
@@ -155,6 +218,7 @@ if [[ -n $median_ms ]]; then
     printf '%-52s %9.3f ms\n' "live resize of 24 MP, median paint" "$median_ms"
 fi
 goal "peak resident memory rise for 500 photos" "$rise_mb" MB 120
+goal "the same, all cores" "$all_rise_mb" MB 120
 goal "saving per photo vs vipsthumbnail 586x431" "$save_ms" ms - "$vips_save_ms" 0.70
 goal "saving per photo vs convert -resize 586x431" "$save_ms" ms - "$im_save_ms" 0.12
 goal "renaming 1000 listed files" "$rename_ms" ms 1000

@@ -227,6 +227,38 @@ TEST_F(FolderItemTest, ListingFollowsChangesToTheFolder) {
     EXPECT_FALSE(folder->Item(2));
 }
 
+TEST_F(FolderItemTest, ItemsKnowTheirPlaceInTheListingTheyCameFrom) {
+    for (const char* name : {"1.jpg", "2.jpg", "10.jpg"})
+        write(path(name), "x");
+    const Ref<FolderItem> first = folder->Item(1);
+    ASSERT_TRUE(first->listedIn());
+    EXPECT_EQ(first->listedAt(), 1);
+    EXPECT_EQ(folder->Item(3)->listedIn(), first->listedIn()) << "one listing for one reading of the folder";
+    EXPECT_EQ(first->listedAfter(2)->nativePath(), path("10.jpg"));
+    EXPECT_EQ(first->listedAfter(2)->listedAt(), 3);
+    EXPECT_EQ(first->listedAfter(0)->nativePath(), first->nativePath());
+    EXPECT_FALSE(first->listedAfter(3));
+    EXPECT_FALSE(first->listedAfter(-1));
+
+    // The folder read anew gives a new listing; an item keeps the one it came from.
+    write(path("3.jpg"), "x");
+    const timespec later[2] = {{0, UTIME_OMIT}, {2000000000, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, dir.c_str(), later, 0), 0);
+    EXPECT_EQ(folder->Item(3)->Name(), "3.jpg");
+    EXPECT_NE(folder->Item(3)->listedIn(), first->listedIn());
+    EXPECT_EQ(first->listedAfter(2)->Name(), "10.jpg");
+
+    // Items that no listing gave, and a listed item once renamed, stand in none.
+    EXPECT_FALSE(FolderItem(path("1.jpg")).listedIn());
+    EXPECT_FALSE(folder->Child("1.jpg")->listedIn());
+    EXPECT_FALSE(first->Parent()->listedIn());
+    const Ref<FolderItem> renamed = folder->Item(1);
+    renamed->setName("one.jpg");
+    ASSERT_EQ(renamed->Name(), "one.jpg");
+    EXPECT_FALSE(renamed->listedIn());
+    EXPECT_FALSE(renamed->listedAfter(1));
+}
+
 TEST_F(FolderItemTest, NoItemsInFilesOrMissingFolders) {
     write(path("file"), "x");
     EXPECT_EQ(FolderItem(path("file")).Count(), 0);

@@ -6,6 +6,7 @@
 #include "shell/App.h"
 #include "workspace/MainWindow.h"
 
+#include "toolkit/pictures/DecodePool.h"
 #include "toolkit/windows/WindowWidget.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,9 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <string>
 #include <vector>
@@ -35,6 +39,37 @@ class LoadingTest : public AppTest {
         return dir.filePath(name);
     }
     static std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+    // A folder of camera-like photos 1.jpg ... n.jpg, shown at 1/8 in the list, each in colours of its own.
+    QString photoFolder(const QString& name, int n, int hue) {
+        QDir(dir.path()).mkdir(name);
+        for (int i = 1; i <= n; ++i)
+            photos::write(dir.filePath(name), QString("%1.jpg").arg(i), 1200, 900, "jpeg",
+                          QColor::fromHsv((hue + i * 11) % 360, 200, 200),
+                          QColor::fromHsv((hue + i * 23) % 360, 90, 120));
+        return dir.filePath(name);
+    }
+    static std::vector<QImage> thumbnails(MainWindow& main) {
+        std::vector<QImage> result;
+        for (int row = 0; row < main.ListBox1()->ListCount(); ++row)
+            result.push_back(main.ListBox1()->RowPicture(row)->image());
+        return result;
+    }
+    // The thumbnails of the listed photos made one at a time, as an opened photo's
+    // is, each file decoded afresh (its new modification time makes it new to the
+    // pictures decoded before).
+    static std::vector<QImage> thumbnailsOneAtATime(MainWindow& main) {
+        auto list = main.ListBox1();
+        std::vector<QImage> result;
+        for (int row = 0, rows = list->ListCount(); row < rows; ++row) {
+            auto file = tk::RuntimeGetFolderItem(list->Cell(row, 1));
+            const timespec renewed[2] = {{0, UTIME_OMIT}, {1700000000 + row, 0}};
+            EXPECT_EQ(::utimensat(AT_FDCWD, file->nativePath().c_str(), renewed, 0), 0);
+            main.addAThumb(file->OpenAsPicture(), file);
+            result.push_back(list->RowPicture(list->LastIndex())->image());
+            list->RemoveRow(list->LastIndex());
+        }
+        return result;
+    }
     QTemporaryDir dir;
 };
 
@@ -112,6 +147,57 @@ TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "before");
         EXPECT_EQ(main->ListBox1()->ListIndex(), 0);
     });
+}
+
+// Photos decoded ahead of the loop give the thumbnails that decoding each on its own gives.
+TEST_F(LoadingTest, AStoppedOrSupersededLoadOfPhotosListsWhatOneAtATimeWould) {
+    const std::string many = native(photoFolder("Many", 30, 0));
+    const std::string few = native(photoFolder("Few", 6, 180));
+    struct Case {
+        const char* how;
+        bool superseded; // by a folder dropped during Thread1's load, else stopped with Ctrl+period
+        std::vector<std::string> listed;
+    };
+    for (const Case& c : {Case{"stopped", false, {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg"}},
+                          Case{"superseded", true, {"1.jpg", "2.jpg", "3.jpg", "4.jpg", "5.jpg", "6.jpg"}}}) {
+        runTessivoWith([&] {
+            auto main = MainWindow::instance();
+            auto* view = static_cast<QListView*>(main->ListBox1()->qwidget());
+            if (c.superseded) {
+                ASSERT_TRUE(dropFiles(view->viewport(), {many}));
+                ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 2; }));
+                ASSERT_TRUE(dropFiles(view->viewport(), {few}));
+                ASSERT_TRUE(waitFor([&] { return !main->loadingImages; }, 10000));
+                EXPECT_EQ(main->Title(), "Few");
+            } else {
+                host->folderAnswers = {many};
+                QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, [&] {
+                    if (view->model()->rowCount() == 5)
+                        QTest::keyClick(static_cast<QWidget*>(main->widget()), Qt::Key_Period,
+                                        Qt::ControlModifier);
+                });
+                main->openFolder();
+            }
+            EXPECT_EQ(names(*main), c.listed) << c.how;
+            const std::vector<QImage> shown = thumbnails(*main);
+            EXPECT_TRUE(shown == thumbnailsOneAtATime(*main)) << c.how;
+        });
+    }
+}
+
+TEST_F(LoadingTest, ClosingTheWindowDuringALoadOfPhotosEndsItAndItsDecodes) {
+    const std::string many = native(photoFolder("Many", 40, 0));
+    const int status = runTessivoWith(
+        [&] {
+            auto main = MainWindow::instance();
+            auto* view = static_cast<QListView*>(main->ListBox1()->qwidget());
+            ASSERT_TRUE(dropFiles(view->viewport(), {many}));
+            ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 3; }));
+            main->widget()->close();
+        },
+        {.documents = {}, .scriptQuits = true});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(tk::DecodePool::instance().idle()) << "the decode pool ended with the application";
 }
 
 TEST_F(LoadingTest, ACancelledFolderDialogDoesNotEndADroppedFolderLoad) {

@@ -207,7 +207,7 @@ void FolderItem::setName(const std::string& newName) {
         return;
     const std::string target = joined(posix::folderOf(path_), newName);
     if (posix::renameNoReplace(path_, target) == 0)
-        path_ = target;
+        moveTo(target);
 }
 
 std::string FolderItem::DisplayName() const {
@@ -251,10 +251,26 @@ int FolderItem::Count() const {
 }
 
 Ref<FolderItem> FolderItem::Item(int index) const {
-    const auto names = listing(false);
-    if (!names || index < 1 || std::size_t(index) > names->names.size())
+    return listedItem(listing(false), index);
+}
+
+Ref<FolderItem> FolderItem::listedAfter(int places) const {
+    return places >= 0 ? listedItem(listedIn_, listedAt_ + places) : nullptr;
+}
+
+Ref<FolderItem> FolderItem::listedItem(const std::shared_ptr<const Listing>& listing, int position) {
+    if (!listing || position < 1 || std::size_t(position) > listing->names.size())
         return nullptr;
-    return makeRef<FolderItem>(joined(path_, names->names[std::size_t(index) - 1]));
+    auto item = makeRef<FolderItem>(joined(listing->folder, listing->names[std::size_t(position) - 1]));
+    item->listedIn_ = listing;
+    item->listedAt_ = position;
+    return item;
+}
+
+void FolderItem::moveTo(const std::string& path) {
+    path_ = path;
+    listedIn_.reset();
+    listedAt_ = 0;
 }
 
 void FolderItem::CreateAsFolder() const {
@@ -275,17 +291,17 @@ void FolderItem::MoveFileTo(const Ref<FolderItem>& destFolder) {
         const QString name = QFile::decodeName(QByteArray::fromStdString(path_));
         QString inTrash;
         if (QFile::encodeName(name).toStdString() == path_ && QFile::moveToTrash(name, &inTrash))
-            path_ = QFile::encodeName(inTrash).toStdString();
+            moveTo(QFile::encodeName(inTrash).toStdString());
         return;
     }
     const std::string target = joined(dest.nativePath(), Name());
     const int error = posix::renameNoReplace(path_, target);
     if (error == 0) {
-        path_ = target;
+        moveTo(target);
     } else if (error == EXDEV && isPlainFile(path_) && copyFile(path_, target)) {
         // Across file systems: the copy is complete on disk before the original goes.
         if (::unlink(path_.c_str()) == 0)
-            path_ = target;
+            moveTo(target);
         else
             ::unlink(target.c_str());
     }

@@ -66,6 +66,15 @@ class FolderItem {
     // Uses the listing read last while the folder is unchanged.
     Ref<FolderItem> Item(int index) const;
 
+    // For an item that Item() gave, so that code can follow a loop over a folder's
+    // items: the listing it came from (one object for all the items of one reading
+    // of the folder; null for any other item) and its 1-based position there.
+    std::shared_ptr<const void> listedIn() const { return listedIn_; }
+    int listedAt() const { return listedAt_; }
+    // The item that many places further on in that listing, as Item() gave it then;
+    // nil past its end, or for an item that Item() did not give.
+    Ref<FolderItem> listedAfter(int places) const;
+
     // Text files: UTF-8, "\n" line ends written; "\n", "\r\n" and "\r" read.
     // The file read as a picture, judged by its content; nil for a folder or a
     // file that holds no picture this machine can show.
@@ -108,9 +117,14 @@ class FolderItem {
         std::shared_ptr<const Listing> listing;
     };
     std::shared_ptr<const Listing> listing(bool reread) const;
+    static Ref<FolderItem> listedItem(const std::shared_ptr<const Listing>& listing, int position);
+    // The item now names another file: it no longer stands in a listing.
+    void moveTo(const std::string& path);
 
     std::string path_;
     mutable ListingCache cache_;
+    std::shared_ptr<const Listing> listedIn_;
+    int listedAt_ = 0;
 };
 
 // The item for a path in the ":"-separated form of FolderItem::AbsolutePath, or

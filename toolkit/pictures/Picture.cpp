@@ -1,6 +1,7 @@
 #include "toolkit/pictures/Picture.h"
 
 #include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/DecodeAhead.h"
 #include "toolkit/pictures/Graphics.h"
 #include "toolkit/pictures/PictureSource.h"
 
@@ -18,6 +19,8 @@ struct Picture::Impl {
     QSize size;
     // Set while the pixels are the file's: levels are decoded from it on demand.
     std::shared_ptr<const PictureSource> source;
+    // Set for a picture opened in a walk over a folder listing.
+    std::shared_ptr<WalkStep> step;
     mutable std::map<int, QImage> levels;
     // The pixels once they are our own (a new picture, or one drawn into);
     // a new picture gets them, transparent, when they are first needed.
@@ -29,7 +32,7 @@ struct Picture::Impl {
         auto it = levels.find(denominator);
         if (it != levels.end())
             return it->second;
-        QImage decoded = source->decode(denominator);
+        QImage decoded = step ? decodeInWalk(*step, *source, denominator) : source->decode(denominator);
         levels[denominator] = decoded;
         return decoded;
     }
@@ -72,6 +75,13 @@ Ref<Picture> Picture::open(const std::string& nativePath) {
     return Ref<Picture>(std::shared_ptr<Picture>(new Picture(std::move(impl))));
 }
 
+Ref<Picture> Picture::open(const FolderItem& file) {
+    Ref<Picture> picture = open(file.nativePath());
+    if (picture)
+        picture->d_->step = openedInWalk(file, *picture->d_->source);
+    return picture;
+}
+
 int Picture::Width() const { return d_->size.width(); }
 int Picture::Height() const { return d_->size.height(); }
 
@@ -95,6 +105,7 @@ QImage& Picture::mutableImage() {
             d_->own.fill(Qt::transparent);
         }
         d_->source.reset();
+        d_->step.reset();
         d_->levels.clear();
     }
     d_->ownPixels();

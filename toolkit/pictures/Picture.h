@@ -33,6 +33,9 @@ class Picture {
     // The picture in the file, judged by its content; nil when the file holds
     // no picture this machine can show.
     static Ref<Picture> open(const std::string& nativePath);
+    // The same for a file; for an item of a folder listing, the pictures after
+    // it in the listing are decoded ahead, for a loop that opens them in turn.
+    static Ref<Picture> open(const FolderItem& file);
 
     int Width() const;
     int Height() const;

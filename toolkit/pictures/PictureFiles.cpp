@@ -63,7 +63,9 @@ bool save(const Ref<Picture>& picture, const FolderItem& file, int format, int q
 
 } // namespace
 
-Ref<Picture> FolderItem::OpenAsPicture() const { return Picture::open(nativePath()); }
+Ref<Picture> FolderItem::OpenAsPicture() const {
+    return Picture::open(*this);
+}
 
 bool FolderItem::SaveAsJPEG(const Ref<Picture>& picture) const { return save(picture, *this, jpegFormat, -1); }
 

@@ -1,5 +1,7 @@
 #include "toolkit/pictures/PictureSource.h"
 
+#include "toolkit/pictures/LevelCache.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
@@ -7,10 +9,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <list>
-#include <map>
-#include <mutex>
 
 namespace tk {
 
@@ -27,58 +25,6 @@ constexpr qint64 maxPixelsPerFileByte = 16384;
 constexpr int maxSide = 65535;
 // Files are read whole into memory to be decoded.
 constexpr off_t maxFileBytes = 1024ll * 1024 * 1024;
-
-// Recently decoded levels, shared by every Picture of the same unchanged file.
-class LevelCache {
-  public:
-    static LevelCache& instance() {
-        static LevelCache cache;
-        return cache;
-    }
-
-    QImage find(const FileIdentity& file, int denominator) {
-        std::lock_guard lock(mutex_);
-        auto it = index_.find({file, denominator});
-        if (it == index_.end())
-            return {};
-        entries_.splice(entries_.begin(), entries_, it->second);
-        return it->second->image;
-    }
-
-    void insert(const FileIdentity& file, int denominator, const QImage& image) {
-        const qint64 bytes = image.sizeInBytes();
-        if (bytes > capacity_ / 2)
-            return;
-        std::lock_guard lock(mutex_);
-        const Key key{file, denominator};
-        if (index_.count(key))
-            return;
-        entries_.push_front({key, image});
-        index_[key] = entries_.begin();
-        used_ += bytes;
-        while (used_ > capacity_) {
-            used_ -= entries_.back().image.sizeInBytes();
-            index_.erase(entries_.back().key);
-            entries_.pop_back();
-        }
-    }
-
-  private:
-    struct Key {
-        FileIdentity file;
-        int denominator;
-        friend auto operator<=>(const Key&, const Key&) = default;
-    };
-    struct Entry {
-        Key key;
-        QImage image;
-    };
-    static constexpr qint64 capacity_ = 24ll * 1024 * 1024;
-    std::mutex mutex_;
-    std::list<Entry> entries_;
-    std::map<Key, std::list<Entry>::iterator> index_;
-    qint64 used_ = 0;
-};
 
 bool identify(int fd, FileIdentity& identity) {
     struct stat st {};
@@ -149,7 +95,7 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
     source->scalesWhileDecoding_ = source->format_ == "jpeg" && reader.supportsOption(QImageIOHandler::ScaledSize);
     if (!source->stored_.isValid()) {
         // The header does not tell the size: decode it to know.
-        const QImage whole = source->read(1);
+        const QImage whole = source->read(1, Reading::whole);
         if (whole.isNull() || !withinLimits(whole.size(), source->identity_.size, false))
             return nullptr;
         source->shown_ = whole.size();
@@ -167,18 +113,24 @@ std::shared_ptr<PictureSource> PictureSource::probe(const std::string& nativePat
 }
 
 namespace {
+// The file opened for decoding, while it is still a plain file; -1 otherwise.
+int openPlainFile(const std::string& path) {
+    const int fd = openForReading(path);
+    struct stat st {};
+    if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // The whole file in memory: the JPEG decoder reads a whole buffer much faster
 // than a file handed to it in small pieces. (Read, not mapped: a file
 // shortened by another program meanwhile must not fault.)
 QByteArray readWhole(const std::string& path, off_t expectedSize) {
-    const int fd = openForReading(path);
+    const int fd = openPlainFile(path);
     if (fd < 0)
         return {};
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return {};
-    }
     QByteArray bytes;
     bytes.resize(qsizetype(expectedSize));
     qsizetype done = 0;
@@ -192,15 +144,31 @@ QByteArray readWhole(const std::string& path, off_t expectedSize) {
     bytes.truncate(done);
     return bytes;
 }
+
+// The file for the decoder to read in pieces as it goes.
+bool openInPieces(const std::string& path, QFile& file) {
+    const int fd = openPlainFile(path);
+    if (fd < 0)
+        return false;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+}
 } // namespace
 
-QImage PictureSource::read(int denominator) const {
-    QByteArray bytes = readWhole(path_, identity_.size);
-    if (bytes.isEmpty())
-        return {};
+QImage PictureSource::read(int denominator, Reading reading) const {
+    QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format_);
+    QFile file;
+    if (reading == Reading::whole) {
+        bytes = readWhole(path_, identity_.size);
+        if (bytes.isEmpty() || !buffer.open(QIODevice::ReadOnly))
+            return {};
+    } else if (!openInPieces(path_, file)) {
+        return {};
+    }
+    QImageReader reader(reading == Reading::whole ? static_cast<QIODevice*>(&buffer) : &file, format_);
     reader.setAutoTransform(true);
     if (denominator > 1 && scalesWhileDecoding_)
         reader.setScaledSize(QSize(ceilDiv(stored_.width(), denominator), ceilDiv(stored_.height(), denominator)));
@@ -213,16 +181,16 @@ QImage PictureSource::read(int denominator) const {
     return image;
 }
 
-QImage PictureSource::decode(int denominator) const {
+QImage PictureSource::decode(int denominator, Reading reading) const {
     LevelCache& cache = LevelCache::instance();
     if (QImage cached = cache.find(identity_, denominator); !cached.isNull())
         return cached;
     QImage level;
     if (denominator == 1 || scalesWhileDecoding_) {
-        level = read(denominator);
+        level = read(denominator, reading);
     } else {
         // Without scaling in the decoder, smaller levels are averaged from the whole picture.
-        const QImage whole = decode(1);
+        const QImage whole = decode(1, reading);
         if (!whole.isNull())
             level = whole.scaled(ceilDiv(whole.width(), denominator), ceilDiv(whole.height(), denominator),
                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -230,6 +198,13 @@ QImage PictureSource::decode(int denominator) const {
     if (!level.isNull())
         cache.insert(identity_, denominator, level);
     return level;
+}
+
+qint64 PictureSource::bytesToDecode(int denominator) const {
+    const qint64 level =
+        qint64(ceilDiv(shown_.width(), denominator)) * ceilDiv(shown_.height(), denominator) * 4;
+    const qint64 whole = qint64(shown_.width()) * shown_.height() * 4;
+    return denominator == 1 || scalesWhileDecoding_ ? level : level + whole;
 }
 
 int levelFor(const QSize& full, const QSize& source, const QSize& destination) {

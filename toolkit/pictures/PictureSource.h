@@ -1,7 +1,6 @@
 #pragma once
 
-// A picture file as a source of decoded pixels, and the process-wide cache of
-// recently decoded levels. Toolkit-internal.
+// A picture file as a source of decoded pixels. Toolkit-internal.
 #include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
@@ -31,12 +30,21 @@ class PictureSource {
 
     // The size shown, with the EXIF orientation applied.
     QSize size() const { return shown_; }
+    // The file as it was when probed.
+    const FileIdentity& identity() const { return identity_; }
+    // The bytes of pixels that decoding that level holds: the level's own, and
+    // the whole picture's too where the decoder does not scale.
+    qint64 bytesToDecode(int denominator) const;
+    // How a decode reads the file: whole into memory first, which is the
+    // fastest; or in pieces as the decoder asks for them, which holds far less
+    // memory where many decodes run side by side.
+    enum class Reading { whole, inPieces };
     // The pixels at 1/denominator of the size (1, 2, 4 or 8), oriented; a null
     // image when the file cannot be decoded after all.
-    QImage decode(int denominator) const;
+    QImage decode(int denominator, Reading reading = Reading::whole) const;
 
   private:
-    QImage read(int denominator) const;
+    QImage read(int denominator, Reading reading) const;
 
     std::string path_;
     FileIdentity identity_;

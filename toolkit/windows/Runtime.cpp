@@ -3,6 +3,7 @@
 #include "toolkit/core/Dispatch.h"
 #include "toolkit/core/Thread.h"
 #include "toolkit/files/DocumentHandover.h"
+#include "toolkit/pictures/DecodePool.h"
 #include "toolkit/windows/DialogHost.h"
 #include "toolkit/windows/Fonts.h"
 #include "toolkit/windows/Window.h"
@@ -159,6 +160,7 @@ int RuntimeExit() {
     rt.handover.reset();
     closeAllWindows();
     rt.app.clear();
+    DecodePool::instance().stop();
     if (rt.qtApp) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         rt.qtApp.reset();

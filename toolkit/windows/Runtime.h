@@ -34,8 +34,8 @@ void RuntimeRun();
 // Ends the event loop with an exit status.
 void RuntimeQuit(int status = 0);
 
-// Stops the run time: closes every window, releases the application object and
-// the Qt application; returns the exit status.
+// Stops the run time: closes every window, releases the application object,
+// ends the decode pool's workers and the Qt application; returns the exit status.
 int RuntimeExit();
 
 } // namespace tk

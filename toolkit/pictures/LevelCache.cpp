@@ -1,0 +1,37 @@
+#include "toolkit/pictures/LevelCache.h"
+
+namespace tk {
+
+LevelCache& LevelCache::instance() {
+    static LevelCache cache;
+    return cache;
+}
+
+QImage LevelCache::find(const FileIdentity& file, int denominator) {
+    std::lock_guard lock(mutex_);
+    auto it = index_.find({file, denominator});
+    if (it == index_.end())
+        return {};
+    entries_.splice(entries_.begin(), entries_, it->second);
+    return it->second->image;
+}
+
+void LevelCache::insert(const FileIdentity& file, int denominator, const QImage& image) {
+    const qint64 bytes = image.sizeInBytes();
+    if (bytes > capacity_ / 2)
+        return;
+    std::lock_guard lock(mutex_);
+    const Key key{file, denominator};
+    if (index_.count(key))
+        return;
+    entries_.push_front({key, image});
+    index_[key] = entries_.begin();
+    used_ += bytes;
+    while (used_ > capacity_) {
+        used_ -= entries_.back().image.sizeInBytes();
+        index_.erase(entries_.back().key);
+        entries_.pop_back();
+    }
+}
+
+} // namespace tk

@@ -1,0 +1,42 @@
+#pragma once
+
+// The process-wide cache of recently decoded levels. Toolkit-internal.
+#include "toolkit/pictures/PictureSource.h"
+
+#include <QImage>
+
+#include <list>
+#include <map>
+#include <mutex>
+
+namespace tk {
+
+// Recently decoded levels, shared by every Picture of the same unchanged file,
+// whichever thread decoded them.
+class LevelCache {
+  public:
+    static LevelCache& instance();
+
+    // The level decoded from that file at 1/denominator, or a null image.
+    QImage find(const FileIdentity& file, int denominator);
+    // Keeps the level, dropping the least recently used ones beyond the capacity.
+    void insert(const FileIdentity& file, int denominator, const QImage& image);
+
+  private:
+    struct Key {
+        FileIdentity file;
+        int denominator;
+        friend auto operator<=>(const Key&, const Key&) = default;
+    };
+    struct Entry {
+        Key key;
+        QImage image;
+    };
+    static constexpr qint64 capacity_ = 24ll * 1024 * 1024;
+    std::mutex mutex_;
+    std::list<Entry> entries_;
+    std::map<Key, std::list<Entry>::iterator> index_;
+    qint64 used_ = 0;
+};
+
+} // namespace tk
