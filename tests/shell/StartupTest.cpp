@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -138,6 +140,32 @@ TEST_F(AppTest, AboutShowsOneWindowAndAFreshOneAfterItIsClosed) {
         auto second = tk::Window::openInstance<aboutWindow>();
         ASSERT_TRUE(second);
         EXPECT_NE(first, second);
+    });
+}
+
+TEST_F(AppTest, ClosedAboutWindowsAreFreedWhileTheApplicationRuns) {
+    runTessivoWith([] {
+        auto main = MainWindow::instance();
+        QAction* about = menuAction(*main, "&File", "About Tessivo...");
+        ASSERT_TRUE(about);
+        std::vector<std::weak_ptr<aboutWindow>> closed;
+        for (int round = 0; round < 3; ++round) {
+            about->trigger();
+            auto window = tk::Window::openInstance<aboutWindow>();
+            ASSERT_TRUE(window);
+            closed.push_back(window.shared());
+            window->widget()->close();
+        }
+        const auto otherTopLevelWidgets = [&] {
+            int count = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                count += w != main->widget() && w->windowTitle() == "Tessivo";
+            return count;
+        };
+        EXPECT_TRUE(waitFor([&] {
+            return otherTopLevelWidgets() == 0 &&
+                   std::all_of(closed.begin(), closed.end(), [](const auto& w) { return w.expired(); });
+        }));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "toolkit/files/FolderItem.h"
+#include "toolkit/files/PosixFile.h"
 #include "toolkit/files/TextStream.h"
 
 #include "tests/support/FileSystemLimits.h"
@@ -8,12 +9,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -520,6 +523,85 @@ TEST_F(FolderItemTest, TemporaryFolderIsPrivate) {
         EXPECT_EQ(fallback->Name().rfind("tessivo-", 0), 0u);
     }
     EXPECT_EQ(entries(path("shared")), Names{});
+}
+
+// Whether the folder's file system makes unnamed files.
+bool makesUnnamedFiles(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    return fd >= 0;
+}
+
+struct PendingFileCase {
+    const char* label;
+    posix::PendingFile::Temporary kind;
+    std::size_t entriesWhilePending; // beside the target
+};
+
+class PendingFileTest : public FolderItemTest, public ::testing::WithParamInterface<PendingFileCase> {};
+
+TEST_P(PendingFileTest, PutsItsFileInPlaceOnlyOnCommit) {
+    if (GetParam().kind == posix::PendingFile::Temporary::unnamedWherePossible && !makesUnnamedFiles(dir))
+        GTEST_SKIP() << "this file system makes no unnamed files";
+    write(path("photo.jpg"), "old");
+    {
+        posix::PendingFile file(path("photo.jpg"), GetParam().kind);
+        file.write("new", 3);
+        EXPECT_EQ(entries(dir).size(), 1 + GetParam().entriesWhilePending);
+        EXPECT_FALSE(file.commit(0600, false));
+        EXPECT_EQ(read(path("photo.jpg")), "old");
+    }
+    {
+        posix::PendingFile file(path("photo.jpg"), GetParam().kind);
+        file.write("new", 3);
+        EXPECT_TRUE(file.commit(0640, true));
+        EXPECT_EQ(read(path("photo.jpg")), "new");
+        EXPECT_EQ(modeOf(path("photo.jpg")), 0640u);
+    }
+    {
+        posix::PendingFile file(path("fresh.jpg"), GetParam().kind);
+        file.write("x", 1);
+        EXPECT_TRUE(file.commit(0644, false));
+        EXPECT_EQ(read(path("fresh.jpg")), "x");
+    }
+    {
+        posix::PendingFile file(path("abandoned.jpg"), GetParam().kind);
+        file.write("x", 1);
+    }
+    EXPECT_EQ(entries(dir), (Names{"fresh.jpg", "photo.jpg"}));
+    EXPECT_FALSE(posix::PendingFile(path("missing/photo.jpg"), GetParam().kind).isOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, PendingFileTest,
+    ::testing::Values(PendingFileCase{"Unnamed", posix::PendingFile::Temporary::unnamedWherePossible, 0},
+                      PendingFileCase{"Named", posix::PendingFile::Temporary::named, 1}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// What a crash or a kill in the middle of a write leaves in the folder: nothing.
+TEST_F(FolderItemTest, AFileBeingWrittenLeavesNothingWhenItsProcessIsKilled) {
+    if (!makesUnnamedFiles(dir))
+        GTEST_SKIP() << "this file system makes no unnamed files";
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const std::string target = path("copy.jpg");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        posix::PendingFile file(target);
+        file.write("half a photo", 12);
+        (void)!::write(ready[1], "1", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    EXPECT_EQ(::read(ready[0], &byte, 1), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(entries(dir), Names{});
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QListView>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -64,6 +65,30 @@ TEST_F(PhotoListTest, ThumbnailsAreSizedAndPlacedAcrossTheList) {
             EXPECT_EQ(qAlpha(pixels.pixel(315, 0)), 255) << "the whole thumbnail is opaque";
             ++row;
         }
+    });
+}
+
+// Once the list scrolls, its rows are narrower than the list by the scroll
+// bar: a thumbnail centred across the list still shows whole, in the middle.
+TEST_F(PhotoListTest, ThumbnailsShowWholeBesideTheScrollBar) {
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        const std::string photo = photos::write(dir.path(), "p.png", 4000, 3000, "png");
+        for (int row = 0; row < 8; ++row)
+            add(*main, photo);
+        auto* view = qobject_cast<QListView*>(main->ListBox1()->qwidget());
+        ASSERT_TRUE(view);
+        ASSERT_TRUE(waitFor([&] { return view->verticalScrollBar()->isVisible(); }));
+        const QImage shot = view->viewport()->grab().toImage();
+        const int y = view->visualRect(view->model()->index(0, 0)).center().y();
+        int first = -1, last = -1;
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, y) != qRgb(232, 232, 232)) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        EXPECT_EQ(last - first + 1, 133) << "the whole photo";
+        EXPECT_LE(std::abs(first - (shot.width() - 1 - last)), 1) << "in the middle of " << shot.width();
     });
 }
 

@@ -161,8 +161,13 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     int textLeft = cell.left() + textMargin;
     if (!row.picture.isNull()) {
         const QSize size = row.picture.deviceIndependentSize().toSize();
+        // A picture as wide as the list is made against the list's width: its
+        // middle shows at the middle of the cell, which the frame and a shown
+        // scroll bar make narrower, so that what was centred stays whole.
+        const int listWidth = view_.width();
+        const int shift = size.width() >= listWidth ? (cell.width() - listWidth) / 2 : 0;
         const QRect target =
-            QRect(QPoint(cell.left(), cell.top() + (cell.height() - size.height()) / 2), size);
+            QRect(QPoint(cell.left() + shift, cell.top() + (cell.height() - size.height()) / 2), size);
         const QRect visible = target.intersected(cell);
         if (!visible.isEmpty()) {
             const qreal ratio = row.picture.devicePixelRatio();

@@ -85,6 +85,14 @@ bool dispatch(const std::function<void()>& call) {
     return succeeded;
 }
 
+int runEventLoop(const std::function<int()>& loop) {
+    const int outerDepth = handlerDepth;
+    handlerDepth = 0;
+    const int status = loop();
+    handlerDepth = outerDepth;
+    return status;
+}
+
 void runDeferredWork() { runPendingWork(); }
 
 void whenNoHandlerRuns(std::function<void()> work) {

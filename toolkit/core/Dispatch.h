@@ -23,6 +23,10 @@ bool dispatch(const std::function<void()>& call);
 // Nested event loops inside a handler (a long loop letting events run) do
 // not count as "no code running".
 void whenNoHandlerRuns(std::function<void()> work);
+// Runs the application's event loop, which is no handler of its own even when
+// a handler started it: each call it dispatches is an outermost one.
+// Toolkit-internal.
+int runEventLoop(const std::function<int()>& loop);
 // Runs what waits for that now (the run time stopping). Toolkit-internal.
 void runDeferredWork();
 

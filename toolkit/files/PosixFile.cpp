@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,6 +37,31 @@ void syncFolder(const std::string& folder) {
         ::fsync(fd);
         ::close(fd);
     }
+}
+
+// Makes an entry next to target under a hidden name of random characters,
+// trying fresh names while make(name) fails because the name is taken
+// (errno EEXIST). Returns the name made, or empty when none could be.
+std::string underFreshHiddenName(const std::string& target,
+                                 const std::function<bool(const std::string&)>& make) {
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof letters - 2);
+    const std::string folder = folderOf(target);
+    const std::string name = target.substr(target.rfind('/') + 1);
+    constexpr std::size_t suffixBytes = 7; // "." and six random characters
+    const std::string stem =
+        (folder == "/" ? "" : folder) + "/." + name.substr(0, maxNameBytes - 1 - suffixBytes) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string hidden = stem;
+        for (std::size_t i = 1; i < suffixBytes; ++i)
+            hidden += letters[pick(random)];
+        if (make(hidden))
+            return hidden;
+        if (errno != EEXIST)
+            break;
+    }
+    return {};
 }
 
 } // namespace
@@ -86,15 +113,16 @@ bool readAll(int fd, std::string& out) {
     }
 }
 
-PendingFile::PendingFile(const std::string& targetPath) : target_(targetPath) {
-    const std::string folder = folderOf(targetPath);
-    std::string name = targetPath.substr(targetPath.rfind('/') + 1);
-    const std::string suffix = ".XXXXXX";
-    name = "." + name.substr(0, maxNameBytes - 1 - suffix.size()) + suffix;
-    temp_ = (folder == "/" ? "" : folder) + "/" + name;
-    fd_ = ::mkostemp(temp_.data(), O_CLOEXEC);
-    if (fd_ < 0)
-        temp_.clear();
+PendingFile::PendingFile(const std::string& targetPath, Temporary kind) : target_(targetPath) {
+    // The unnamed file is put in place through its /proc link: without /proc it could never be named.
+    if (kind == Temporary::unnamedWherePossible && ::access("/proc/self/fd", X_OK) == 0)
+        fd_ = ::open(folderOf(targetPath).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd_ >= 0)
+        return;
+    temp_ = underFreshHiddenName(targetPath, [this](const std::string& name) {
+        fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        return fd_ >= 0;
+    });
 }
 
 PendingFile::~PendingFile() {
@@ -135,21 +163,39 @@ bool PendingFile::commit(mode_t mode, bool replace) {
     if (fd_ < 0)
         return false;
     const bool written = !failed_ && ::fchmod(fd_, mode) == 0 && ::fsync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
-    fd_ = -1;
-    if (!written || !closed) {
-        discard();
+    const bool placed = written && (temp_.empty() ? linkIntoPlace(replace) : renameIntoPlace(replace));
+    discard();
+    if (placed)
+        syncFolder(folderOf(target_));
+    return placed;
+}
+
+// The unnamed file is linked to the target, which refuses an existing entry.
+// To replace one, it is linked under a hidden name and renamed over it.
+bool PendingFile::linkIntoPlace(bool replace) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target_.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    if (errno != EEXIST || !replace)
+        return false;
+    // Removed by discard() unless the rename takes it.
+    temp_ = underFreshHiddenName(target_, [&](const std::string& name) {
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    });
+    return !temp_.empty() && renameIntoPlace(true);
+}
+
+bool PendingFile::renameIntoPlace(bool replace) {
+    if (::close(fd_) != 0) {
+        fd_ = -1;
         return false;
     }
+    fd_ = -1;
     const bool renamed =
         replace ? ::rename(temp_.c_str(), target_.c_str()) == 0 : renameNoReplace(temp_, target_) == 0;
-    if (!renamed) {
-        discard();
-        return false;
-    }
-    temp_.clear();
-    syncFolder(folderOf(target_));
-    return true;
+    if (renamed)
+        temp_.clear();
+    return renamed;
 }
 
 } // namespace tk::posix

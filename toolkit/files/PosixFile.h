@@ -22,12 +22,16 @@ mode_t currentUmask();
 // Reads the rest of fd into out.
 bool readAll(int fd, std::string& out);
 
-// A file written under a hidden temporary name next to its target. commit()
-// puts it in place; until then the target is untouched, and a file destroyed
-// without a successful commit removes its temporary file.
+// A file written in the target's folder and put in place only when complete.
+// Where the file system allows, it has no name until commit(), so that a
+// process that dies meanwhile leaves nothing behind; elsewhere it is written
+// under a hidden temporary name. Until commit() the target is untouched, and a
+// file destroyed without a successful commit removes its temporary file.
 class PendingFile {
   public:
-    explicit PendingFile(const std::string& targetPath);
+    enum class Temporary { unnamedWherePossible, named };
+
+    explicit PendingFile(const std::string& targetPath, Temporary kind = Temporary::unnamedWherePossible);
     ~PendingFile();
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
@@ -37,15 +41,17 @@ class PendingFile {
     void write(const char* data, std::size_t size);
     // Appends the rest of fd.
     bool copyFrom(int fd);
-    // Flushes the data to disk, gives the file mode and renames it onto the
-    // target: replacing it, or only when no entry of that name exists.
+    // Flushes the data to disk, gives the file mode and puts it in place:
+    // replacing the target atomically, or only when no entry of that name exists.
     // False when any step failed, including an earlier write.
     bool commit(mode_t mode, bool replace);
 
   private:
+    bool linkIntoPlace(bool replace);
+    bool renameIntoPlace(bool replace);
     void discard();
 
-    std::string target_, temp_;
+    std::string target_, temp_; // temp_ is empty while the file has no name
     int fd_ = -1;
     bool failed_ = false;
 };

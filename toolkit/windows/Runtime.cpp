@@ -143,7 +143,7 @@ void RuntimeRun() {
         state.delivering = true;
         deliverNextDocument();
     });
-    rt.status = QApplication::exec();
+    rt.status = runEventLoop([] { return QApplication::exec(); });
     rt.handover.reset();
     rt.pendingDocuments.clear();
     rt.opened = false;
