@@ -1,6 +1,7 @@
 // Saving scaled JPEG copies of the listed photos into a chosen folder. A copy
 // never replaces a listed photo nor another copy of the same run, and copies
-// that could not be made or written are reported once the run has ended.
+// that could not be made or written are reported once the run has ended and
+// every copy it handed over has been written.
 #include "workspace/MainWindow.h"
 
 #include "workspace/FitRule.h"
@@ -9,6 +10,7 @@
 #include "toolkit/core/LongLoop.h"
 #include "toolkit/core/MainThreadCall.h"
 #include "toolkit/core/Strings.h"
+#include "toolkit/pictures/PictureWrites.h"
 #include "toolkit/windows/DialogHost.h"
 #include "toolkit/windows/FolderItemDialog.h"
 
@@ -38,6 +40,9 @@ class MainWindow::SaveRun {
         }
         const std::string unused = unusedName(name, [&](const std::string& n) {
             const tk::Ref<tk::FolderItem> item = folder_->Child(n);
+            // Two copies of one name are never written at once: the earlier one is seen written first.
+            if (item && writes_.Writing(*item))
+                writes_.Wait();
             const auto file = item ? item->identity() : std::nullopt;
             return file && written_.count(*file) > 0;
         });
@@ -54,13 +59,17 @@ class MainWindow::SaveRun {
             ++protected_;
             return;
         }
-        if (!copy->SaveAsJPEG(picture))
-            ++unwritable_;
-        else if (const auto file = copy->identity())
-            written_.insert(*file);
+        writes_.SaveAsJPEG(copy, picture, [this, copy](bool written) {
+            if (!written)
+                ++unwritable_;
+            else if (const auto file = copy->identity())
+                written_.insert(*file);
+        });
     }
 
-    void tell() const {
+    // Once every copy handed over has been written.
+    void tell() {
+        writes_.Wait();
         if (protected_ == 1)
             tk::RuntimeMsgBox("1 copy was not saved, because it would have replaced a photo in the list.");
         else if (protected_ > 1)
@@ -97,6 +106,8 @@ class MainWindow::SaveRun {
     int protected_ = 0;
     int unreadable_ = 0; // sources that hold no picture, or whose pixels did not decode
     int unwritable_ = 0;
+    // Last, so that it goes first: its writes end while what they count is still here.
+    tk::PictureWrites writes_;
 };
 
 namespace {

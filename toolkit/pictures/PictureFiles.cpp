@@ -2,6 +2,7 @@
 #include "toolkit/files/FolderItem.h"
 #include "toolkit/files/PosixFile.h"
 #include "toolkit/pictures/Picture.h"
+#include "toolkit/pictures/PictureEncoding.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -13,9 +14,8 @@
 namespace tk {
 
 namespace {
-
-constexpr int jpegFormat = 151;
 constexpr int defaultJpegQuality = 90;
+} // namespace
 
 QByteArray encode(const QImage& image, int format, int quality) {
     QByteArray bytes;
@@ -51,6 +51,8 @@ bool writeAtomically(const std::string& path, const QByteArray& bytes) {
     const mode_t mode = exists ? (existing.st_mode & 07777) : (0666 & ~posix::currentUmask());
     return file.commit(mode, true);
 }
+
+namespace {
 
 bool save(const Ref<Picture>& picture, const FolderItem& file, int format, int quality) {
     if (!picture)

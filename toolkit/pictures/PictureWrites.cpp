@@ -1,0 +1,106 @@
+#include "toolkit/pictures/PictureWrites.h"
+
+#include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/DecodePool.h"
+#include "toolkit/pictures/Picture.h"
+#include "toolkit/pictures/PictureEncoding.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <cctype>
+#include <condition_variable>
+#include <mutex>
+#include <utility>
+
+namespace tk {
+
+namespace {
+
+// Enough writes under way to keep every worker busy, and few enough that
+// their pixels stay a small part of memory.
+int writesUnderWay() {
+    return 2 * DecodePool::workerCount();
+}
+
+bool sameIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+} // namespace
+
+struct PictureWrites::Write {
+    std::string path;
+    QImage pixels;
+    std::function<void(bool)> done;
+
+    // Whoever claims the write first carries it out: a worker, or the
+    // handing-over thread when it needs the write ended before a worker came.
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool claimed = false;
+    bool finished = false;
+    bool written = false;
+
+    bool claim() {
+        std::lock_guard lock(mutex);
+        return !std::exchange(claimed, true);
+    }
+    void perform() {
+        const bool ok = writeAtomically(path, encode(pixels, jpegFormat, -1));
+        std::lock_guard lock(mutex);
+        pixels = QImage();
+        written = ok;
+        finished = true;
+        ended.notify_all();
+    }
+    bool awaitEnd() {
+        if (claim())
+            perform();
+        std::unique_lock lock(mutex);
+        ended.wait(lock, [this] { return finished; });
+        return written;
+    }
+};
+
+PictureWrites::~PictureWrites() {
+    Wait();
+}
+
+void PictureWrites::SaveAsJPEG(const Ref<FolderItem>& file, const Ref<Picture>& picture,
+                               std::function<void(bool)> done) {
+    while (int(writes_.size()) >= writesUnderWay())
+        finishOldest();
+    auto write = std::make_shared<Write>();
+    write->path = file->nativePath();
+    write->pixels = picture ? picture->image() : QImage();
+    write->done = std::move(done);
+    writes_.push_back(write);
+    // A write the pool drops (it stops at exit) is carried out by Wait.
+    DecodePool::instance().post([write] {
+        if (write->claim())
+            write->perform();
+    });
+}
+
+bool PictureWrites::Writing(const FolderItem& file) const {
+    return std::any_of(writes_.begin(), writes_.end(), [&](const std::shared_ptr<Write>& write) {
+        return sameIgnoringCase(write->path, file.nativePath());
+    });
+}
+
+void PictureWrites::finishOldest() {
+    const std::shared_ptr<Write> write = writes_.front();
+    writes_.pop_front();
+    const bool written = write->awaitEnd();
+    if (write->done)
+        write->done(written);
+}
+
+void PictureWrites::Wait() {
+    while (!writes_.empty())
+        finishOldest();
+}
+
+} // namespace tk
