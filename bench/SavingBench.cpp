@@ -24,22 +24,23 @@ void addRows(MainWindow& main, const std::vector<std::string>& files) {
     }
 }
 
-// Each pass selects every row of the TESSIVO_BENCH_PHOTOS photos and saves
-// them into a fresh folder at the stored window size; the time reported is
-// the pass's time divided by the number of photos.
+// Each pass selects every row of the first N of the TESSIVO_BENCH_PHOTOS
+// photos (N the argument) and saves them into a fresh folder at the stored
+// window size; the time reported is the pass's time divided by N.
 void BM_SavePerPhoto(benchmark::State& state) {
     const auto photos = fixtures::photosIn(fixtures::folder("TESSIVO_BENCH_PHOTOS"));
-    if (photos.size() < 20) {
-        state.SkipWithError("TESSIVO_BENCH_PHOTOS names no folder of 20 .jpg files");
+    const auto count = std::size_t(state.range(0));
+    if (photos.size() < count) {
+        state.SkipWithError("TESSIVO_BENCH_PHOTOS names no folder of that many .jpg files");
         return;
     }
-    const std::vector<std::string> twenty(photos.begin(), photos.begin() + 20);
+    const std::vector<std::string> chosen(photos.begin(), photos.begin() + std::ptrdiff_t(count));
     session::run([&](ScriptedDialogHost& host) {
         auto main = MainWindow::instance();
-        addRows(*main, twenty);
+        addRows(*main, chosen);
         session::settle();
         for (auto _ : state) {
-            fixtures::renew(twenty);
+            fixtures::renew(chosen);
             QTemporaryDir out;
             for (int row = 0; row < main->ListBox1()->ListCount(); ++row)
                 main->ListBox1()->setSelected(row, true);
@@ -48,15 +49,15 @@ void BM_SavePerPhoto(benchmark::State& state) {
             main->saveAllPhotos();
             session::settle();
             const double seconds = session::secondsSince(start);
-            if (QDir(out.path()).entryList(QDir::Files).size() != int(twenty.size())) {
+            if (QDir(out.path()).entryList(QDir::Files).size() != int(chosen.size())) {
                 state.SkipWithError("not every copy was written");
                 break;
             }
-            state.SetIterationTime(seconds / double(twenty.size()));
+            state.SetIterationTime(seconds / double(chosen.size()));
         }
     });
 }
-BENCHMARK(BM_SavePerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SavePerPhoto)->Arg(20)->Arg(40)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // Renames 1000 small listed files with the window's OK; the time of the whole pass.
 void BM_Rename1000(benchmark::State& state) {

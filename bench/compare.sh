@@ -58,7 +58,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 echo
 echo "== Tessivo (one core)"
 TESSIVO_BENCH_PHOTOS="$photos" TESSIVO_BENCH_LARGE="$large" $pin "$bin/tessivo_bench" \
-    --benchmark_filter='BM_FolderLoadingPerPhoto|BM_SelectPhoto|BM_LiveResizeRepaint|BM_SavePerPhoto|BM_Rename1000' \
+    --benchmark_filter='BM_FolderLoadingPerPhoto|BM_SelectPhoto|BM_LiveResizeRepaint|BM_SavePerPhoto/20|BM_Rename1000' \
     --benchmark_out="$tmp/timing.json" --benchmark_out_format=json ||
     echo "compare: the benchmarks failed ($?)"
 # The memory peak is the process's own: measured in a process of its own.
@@ -81,6 +81,18 @@ loading "$photos200" "$tmp/all$n200.json"
 echo "(the $n200 photos on one core)"
 # shellcheck disable=SC2086
 loading "$photos200" "$tmp/one$n200.json" $pin
+# Save Selected of the 40 photos with every core, and on one core to compare with.
+saving() { # results file, then the command's prefix (taskset) if any
+    local out=$1
+    shift
+    TESSIVO_BENCH_PHOTOS="$photos" "$@" "$bin/tessivo_bench" --benchmark_filter="BM_SavePerPhoto/$n/" \
+        --benchmark_out="$out" --benchmark_out_format=json ||
+        echo "compare: the saving benchmark failed ($?)"
+}
+saving "$tmp/save-all$n.json"
+echo "(saving the $n photos on one core)"
+# shellcheck disable=SC2086
+saving "$tmp/save-one$n.json" $pin
 # The memory peak with every core decoding, in a process of its own.
 TESSIVO_BENCH_MANY="$many" "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
     --benchmark_out="$tmp/all-memory.json" --benchmark_out_format=json ||
@@ -98,7 +110,9 @@ again_ms=$(field "$tmp/timing.json" BM_SelectPhotoAgain real_time)
 p95_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint p95_ms)
 median_ms=$(field "$tmp/timing.json" BM_LiveResizeRepaint median_ms)
 rise_mb=$(field "$tmp/memory.json" BM_MemoryForManyPhotos peak_rise_MB)
-save_ms=$(field "$tmp/timing.json" BM_SavePerPhoto real_time)
+save_ms=$(field "$tmp/timing.json" BM_SavePerPhoto/20 real_time)
+all_save_ms=$(field "$tmp/save-all$n.json" BM_SavePerPhoto/$n real_time)
+one_save_ms=$(field "$tmp/save-one$n.json" BM_SavePerPhoto/$n real_time)
 rename_ms=$(field "$tmp/timing.json" BM_Rename1000 real_time)
 all_load_ms=$(field "$tmp/all$n.json" BM_FolderLoadingPerPhoto real_time)
 all_load200_ms=$(field "$tmp/all$n200.json" BM_FolderLoadingPerPhoto real_time)
@@ -165,7 +179,7 @@ usable_cores() {
 }
 # vipsthumbnail spread over the cores: one process on each, each given its
 # share of the files, all at once; the time per photo, median of 3 batches.
-spread_vips() { # photo folder, number of photos
+spread_vips() { # photo folder, number of photos, size, options of the output files
     local files=("$1"/*.jpg) list=() batches="" k j share
     mapfile -t list < <(usable_cores)
     for _ in 1 2 3; do
@@ -174,17 +188,19 @@ spread_vips() { # photo folder, number of photos
         for ((k = 0; k < ${#list[@]}; k++)); do
             share=()
             for ((j = k; j < ${#files[@]}; j += ${#list[@]})); do share+=("${files[j]}"); done
-            taskset -c "${list[k]}" vipsthumbnail -s 133x100 -o "$tmp/vspread/%s.jpg" "${share[@]}" &
+            taskset -c "${list[k]}" vipsthumbnail -s "$3" -o "$tmp/vspread/%s.jpg$4" "${share[@]}" &
         done
         wait
         batches+="$(( $(now) - start ))"$'\n'
     done
     printf '%s' "$batches" | median | awk -v n="$2" '{ printf "%.3f", $1 / n / 1e6 }'
 }
-vips_spread_ms=$(spread_vips "$photos" "$n")
+vips_spread_ms=$(spread_vips "$photos" "$n" 133x100 "")
 echo "vipsthumbnail -s 133x100, $n files spread over $cores processes: $vips_spread_ms ms per photo (median of 3 batches)"
-vips_spread200_ms=$(spread_vips "$photos200" "$n200")
+vips_spread200_ms=$(spread_vips "$photos200" "$n200" 133x100 "")
 echo "vipsthumbnail -s 133x100, $n200 files spread over $cores processes: $vips_spread200_ms ms per photo (median of 3 batches)"
+vips_spread_save_ms=$(spread_vips "$photos" "$n" 586x431 "[Q=90]")
+echo "vipsthumbnail -s 586x431 Q=90, $n files spread over $cores processes: $vips_spread_save_ms ms per photo (median of 3 batches)"
 
 echo
 echo "== Goals"
@@ -221,5 +237,7 @@ goal "peak resident memory rise for 500 photos" "$rise_mb" MB 120
 goal "the same, all cores" "$all_rise_mb" MB 120
 goal "saving per photo vs vipsthumbnail 586x431" "$save_ms" ms - "$vips_save_ms" 0.70
 goal "saving per photo vs convert -resize 586x431" "$save_ms" ms - "$im_save_ms" 0.12
+goal "all-core saving of $n vs spread vipsthumbnail 586x431" "$all_save_ms" ms - "$vips_spread_save_ms" 0.95
+goal "all-core saving of $n vs own one-core saving" "$all_save_ms" ms - "$one_save_ms" 0.30
 goal "renaming 1000 listed files" "$rename_ms" ms 1000
 exit 0
