@@ -2,6 +2,7 @@
 #include "tests/support/RunTime.h"
 
 #include "toolkit/controls/Listbox.h"
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/files/FileType.h"
 #include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/Graphics.h"
@@ -290,6 +291,30 @@ TEST_F(ListboxTest, CellBackgroundPaintDrawsUnderThePictureAndReplacesTheHighlig
     shot = viewport->grab().toImage();
     EXPECT_EQ(shot.pixelColor(second.right() - 2, second.center().y()),
               view()->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+// A long loop that moves a selection of several rows to one of them is taken
+// to walk them: their files are expected in turn, and only while it runs.
+TEST_F(ListboxTest, ALongLoopMovingASelectionToOneOfItsRowsExpectsTheirFilesInTurn) {
+    list->applyStoredProperties({{"RowFileColumn", 1}});
+    for (int row = 0; row < list->ListCount(); ++row)
+        list->setCell(row, 1, "photos:r" + std::to_string(row) + ".jpg");
+    const auto item = [&](int row) { return tk::RuntimeGetFolderItem(list->Cell(row, 1)); };
+    selectOnly({0, 2, 3});
+    list->setListIndex(0);
+    EXPECT_FALSE(item(2)->listedIn()) << "no long loop runs";
+    {
+        tk::LongLoop loop;
+        selectOnly({0, 2, 3});
+        list->setListIndex(2);
+        EXPECT_EQ(item(2)->listedAt(), 1);
+        EXPECT_EQ(item(3)->listedAt(), 2);
+        EXPECT_EQ(item(2)->listedAfter(1)->nativePath(), "/photos/r3.jpg");
+        EXPECT_FALSE(item(0)->listedIn()) << "before the row the walk begins at";
+        list->setListIndex(3); // one row selected: the walk goes on
+        EXPECT_EQ(item(3)->listedAt(), 2);
+    }
+    EXPECT_FALSE(item(3)->listedIn()) << "the loop has ended";
 }
 
 TEST_F(ListboxTest, KeyDownSeesKeysBeforeTheList) {

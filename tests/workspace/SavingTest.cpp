@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -66,6 +69,40 @@ TEST_F(SavingTest, CopiesAreFittedIntoThePreviewAndWrittenInRowOrder) {
         main->saveAllPhotos();
         EXPECT_EQ(copySize("wide.jpg"), QSize(1172, 402));
         EXPECT_TRUE(host->messages.empty());
+    });
+}
+
+// The photos of a run are decoded ahead and their copies written behind it,
+// side by side: each copy is still the very bytes of one made on its own.
+TEST_F(SavingTest, CopiesOfARunAreTheBytesOfCopiesMadeOneAtATime) {
+    std::vector<std::string> files;
+    for (int i = 1; i <= 12; ++i)
+        files.push_back(photos::write(photosFolder, QString("%1.jpg").arg(i), 1200, 900, "jpeg",
+                                      QColor::fromHsv(i * 29 % 360, 200, 200),
+                                      QColor::fromHsv(i * 53 % 360, 90, 120)));
+    host->folderAnswers = {native(copiesFolder)};
+    QDir(dir.path()).mkdir("alone");
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        for (const auto& file : files)
+            add(*main, file);
+        for (int row = 0; row < main->ListBox1()->ListCount(); ++row)
+            main->ListBox1()->setSelected(row, true);
+        main->saveAllPhotos();
+        EXPECT_TRUE(host->messages.empty());
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            // A new modification time: nothing decoded during the run serves this copy.
+            const timespec renewed[2] = {{0, UTIME_OMIT}, {1700000000 + long(i), 0}};
+            ASSERT_EQ(::utimensat(AT_FDCWD, files[i].c_str(), renewed, 0), 0);
+            auto file = tk::makeRef<tk::FolderItem>(files[i]);
+            const QString name = QString::fromStdString(file->Name());
+            ASSERT_TRUE(tk::makeRef<tk::FolderItem>(native(dir.filePath("alone/" + name)))
+                            ->SaveAsJPEG(main->scaleForSaving(file->OpenAsPicture())));
+            QFile inRun(QDir(copiesFolder).filePath(name)), alone(dir.filePath("alone/" + name));
+            ASSERT_TRUE(inRun.open(QIODevice::ReadOnly)) << name.toStdString();
+            ASSERT_TRUE(alone.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(inRun.readAll() == alone.readAll()) << name.toStdString();
+        }
     });
 }
 

@@ -1,6 +1,8 @@
 #include "toolkit/controls/Listbox.h"
 
 #include "toolkit/controls/ListboxView.h"
+#include "toolkit/core/LongLoop.h"
+#include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/Picture.h"
 
 #include <QImage>
@@ -109,10 +111,36 @@ int Listbox::ListIndex() const {
     return lowest;
 }
 
+namespace {
+// A long loop that makes one of several selected rows the only one is likely to
+// walk the others in turn (saving the selected photos, say): their files, from
+// that row on, are expected in that order.
+void expectSelectedFilesFrom(ListboxView& view, int index) {
+    const ListboxModel& rows = view.rows();
+    if (rows.fileColumn() < 0 || currentLongLoopRun() == 0)
+        return;
+    const QModelIndexList selected = view.selectionModel()->selectedRows();
+    if (selected.size() < 2 || !view.selectionModel()->isSelected(rows.index(index)))
+        return;
+    std::vector<int> walked;
+    for (const QModelIndex& row : selected)
+        if (row.row() >= index)
+            walked.push_back(row.row());
+    std::sort(walked.begin(), walked.end());
+    std::vector<std::string> files;
+    for (int row : walked)
+        if (Ref<FolderItem> file = RuntimeGetFolderItem(rows.cell(row, rows.fileColumn())))
+            files.push_back(file->nativePath());
+    FolderItem::expectInTurn(files);
+}
+} // namespace
+
 void Listbox::setListIndex(int index) {
     ListboxView* v = view();
     if (index != -1 && !v->rows().has(index))
         return;
+    if (index != -1)
+        expectSelectedFilesFrom(*v, index);
     {
         Batch batch(*this);
         if (index == -1)

@@ -36,6 +36,7 @@ class ListboxModel : public QAbstractListModel {
     // The column holding the path (FolderItem::AbsolutePath) of the file each row
     // stands for; a row without text is named after that file. -1 for none.
     void setFileColumn(int column) { fileColumn_ = column; }
+    int fileColumn() const { return fileColumn_; }
 
     void append(const std::string& text);
     void setCell(int row, int column, const std::string& text);

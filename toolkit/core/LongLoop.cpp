@@ -15,6 +15,7 @@ namespace tk {
 namespace {
 std::atomic<int> runningLoops{0};
 std::atomic<bool> userCancelled{false};
+std::atomic<int> loopRuns{0};
 // Main thread only.
 bool lettingEventsRun = false;
 
@@ -40,11 +41,17 @@ class UserCancelWatch : public QObject {
 } // namespace
 
 LongLoop::LongLoop() {
-    if (runningLoops++ == 0)
+    if (runningLoops++ == 0) {
         userCancelled = false;
+        ++loopRuns;
+    }
 }
 
 LongLoop::~LongLoop() { --runningLoops; }
+
+int currentLongLoopRun() {
+    return runningLoops > 0 ? loopRuns.load() : 0;
+}
 
 void backgroundTasks() {
     if (isMainThread()) {

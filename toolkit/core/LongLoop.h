@@ -27,6 +27,11 @@ bool getUserCancelled();
 // Toolkit-internal: watches the application object that exists now for Ctrl+period.
 void installUserCancelWatch();
 
+// Toolkit-internal: which run of long loops goes on: a number of its own for
+// each time a loop began while none ran, kept while it or loops nested in it
+// run; 0 while no loop runs.
+int currentLongLoopRun();
+
 // Toolkit-internal: True while backgroundTasks lets the main thread's pending events run.
 bool longLoopLetsEventsRun();
 

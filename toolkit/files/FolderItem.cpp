@@ -1,5 +1,6 @@
 #include "toolkit/files/FolderItem.h"
 
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/files/PosixFile.h"
 
 #include <QCollator>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 #include <vector>
 
 namespace tk {
@@ -171,7 +173,7 @@ Ref<FolderItem> RuntimeGetFolderItem(const std::string& path, int pathMode) {
         native += "/" + name;
         start = end + 1;
     }
-    return makeRef<FolderItem>(native);
+    return FolderItem::atPath(native);
 }
 
 Ref<FolderItem> FolderItem::Child(const std::string& name) const {
@@ -261,10 +263,52 @@ Ref<FolderItem> FolderItem::listedAfter(int places) const {
 Ref<FolderItem> FolderItem::listedItem(const std::shared_ptr<const Listing>& listing, int position) {
     if (!listing || position < 1 || std::size_t(position) > listing->names.size())
         return nullptr;
-    auto item = makeRef<FolderItem>(joined(listing->folder, listing->names[std::size_t(position) - 1]));
+    // Files expected in turn are listed by their whole paths, in no folder.
+    const std::string& name = listing->names[std::size_t(position) - 1];
+    auto item = makeRef<FolderItem>(listing->folder.empty() ? name : joined(listing->folder, name));
     item->listedIn_ = listing;
     item->listedAt_ = position;
     return item;
+}
+
+namespace {
+// The files expected in turn, for the run of long loops that expects them.
+struct ExpectedFiles {
+    std::mutex mutex;
+    int loopRun = 0;
+    std::shared_ptr<const void> listing;
+    std::unordered_map<std::string, int> positions; // the first of each path's
+};
+
+ExpectedFiles& expectedFiles() {
+    static ExpectedFiles expected;
+    return expected;
+}
+} // namespace
+
+void FolderItem::expectInTurn(const std::vector<std::string>& nativePaths) {
+    auto listing = std::make_shared<Listing>(Listing{"", 0, 0, {}, nativePaths});
+    std::unordered_map<std::string, int> positions;
+    for (std::size_t i = 0; i < nativePaths.size(); ++i)
+        positions.emplace(nativePaths[i], int(i) + 1);
+    ExpectedFiles& expected = expectedFiles();
+    std::lock_guard lock(expected.mutex);
+    expected.loopRun = currentLongLoopRun();
+    expected.listing = std::move(listing);
+    expected.positions = std::move(positions);
+}
+
+Ref<FolderItem> FolderItem::atPath(const std::string& nativePath) {
+    ExpectedFiles& expected = expectedFiles();
+    std::lock_guard lock(expected.mutex);
+    if (expected.listing && (expected.loopRun == 0 || expected.loopRun != currentLongLoopRun())) {
+        expected.listing.reset(); // the loops that expected them have ended
+        expected.positions.clear();
+    }
+    const auto found = expected.positions.find(nativePath);
+    if (found == expected.positions.end())
+        return makeRef<FolderItem>(nativePath);
+    return listedItem(std::static_pointer_cast<const Listing>(expected.listing), found->second);
 }
 
 void FolderItem::moveTo(const std::string& path) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tk {
 
@@ -74,6 +75,16 @@ class FolderItem {
     // The item that many places further on in that listing, as Item() gave it then;
     // nil past its end, or for an item that Item() did not give.
     Ref<FolderItem> listedAfter(int places) const;
+
+    // Files that a long loop is about to open in this order, such as the
+    // selected rows of a list it walks. Until that run of long loops ends, the
+    // items RuntimeGetFolderItem gives for them stand in that order as the
+    // items of a listing do, so that what they hold can be made ready ahead of
+    // the loop. One such order at a time: a new one replaces the last.
+    static void expectInTurn(const std::vector<std::string>& nativePaths);
+    // The item for an absolute native path; one of the files expected in turn
+    // stands in their order.
+    static Ref<FolderItem> atPath(const std::string& nativePath);
 
     // Text files: UTF-8, "\n" line ends written; "\n", "\r\n" and "\r" read.
     // The file read as a picture, judged by its content; nil for a folder or a

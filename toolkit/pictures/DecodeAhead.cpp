@@ -64,11 +64,14 @@ class FolderWalk {
         // Decodes up to this item leave the walk: this item's goes with its picture.
         while (!ahead_.empty() && ahead_.front()->position <= opened_) {
             if (ahead_.front()->position == opened_)
-                step->ahead = std::move(ahead_.front());
+                current_ = std::move(ahead_.front());
             else
                 drop(*ahead_.front());
             ahead_.pop_front();
         }
+        // The item opened again (to be shown, then saved) shares the one decode.
+        if (current_ && current_->position == opened_)
+            step->ahead = current_;
         if (denominator_ != 0)
             topUp(item);
         return step;
@@ -110,6 +113,9 @@ class FolderWalk {
         for (const auto& ahead : ahead_)
             drop(*ahead);
         ahead_.clear();
+        if (current_)
+            drop(*current_);
+        current_.reset();
     }
 
     // Queues the items after the last one opened, as many as are decoded
@@ -201,6 +207,8 @@ class FolderWalk {
     int walk_ = 0;        // counts the walks begun
     int opened_ = 0;      // the position of the item opened last
     int denominator_ = 0; // the level of the walk's last decode; 0 before the first
+    // The decode of the item opened last, for each picture opened of it.
+    std::shared_ptr<AheadDecode> current_;
     // The decodes of the items after the one opened last, in listing order.
     std::deque<std::shared_ptr<AheadDecode>> ahead_;
 };
