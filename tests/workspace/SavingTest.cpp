@@ -5,6 +5,7 @@
 
 #include "workspace/MainWindow.h"
 
+#include "toolkit/pictures/DecodePool.h"
 #include "toolkit/windows/WindowWidget.h"
 
 #include <QAbstractItemModel>
@@ -104,6 +105,36 @@ TEST_F(SavingTest, CopiesOfARunAreTheBytesOfCopiesMadeOneAtATime) {
             EXPECT_TRUE(inRun.readAll() == alone.readAll()) << name.toStdString();
         }
     });
+}
+
+// Closing the window while a run saves ends the application once the run has
+// written what it started, with every copy whole and no work left running.
+TEST_F(SavingTest, ClosingTheWindowDuringARunEndsItWithItsCopiesWhole) {
+    std::vector<std::string> files;
+    for (int i = 1; i <= 10; ++i)
+        files.push_back(photos::write(photosFolder, QString("%1.jpg").arg(i), 1200, 900));
+    host->folderAnswers = {native(copiesFolder)};
+    const int status = runTessivoWith(
+        [&] {
+            auto main = MainWindow::instance();
+            for (const auto& file : files)
+                add(*main, file);
+            auto list = main->ListBox1();
+            for (int row = 0; row < list->ListCount(); ++row)
+                list->setSelected(row, true);
+            int changes = 0;
+            list->Change.bind([&](tk::Listbox& l) {
+                main->ListBox1_Change(l);
+                if (++changes == 3)
+                    main->widget()->close();
+            });
+            main->saveAllPhotos();
+        },
+        {.documents = {}, .scriptQuits = true});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(tk::DecodePool::instance().idle());
+    for (const QString& name : QDir(copiesFolder).entryList(QDir::Files | QDir::Hidden))
+        EXPECT_TRUE(QImageReader(QDir(copiesFolder).filePath(name)).canRead()) << name.toStdString();
 }
 
 TEST_F(SavingTest, PhotosOfOneNameGiveNumberedCopiesAndOlderFilesAreReplaced) {
