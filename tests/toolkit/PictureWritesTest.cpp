@@ -15,6 +15,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 #include <string>
 #include <thread>
 #include <vector>
@@ -79,6 +81,26 @@ TEST_F(PictureWritesTest, CopiesWrittenBehindAreTheCopiesWrittenAtOnceAndEachIsT
         EXPECT_FALSE(behind.isEmpty()) << i;
         EXPECT_EQ(behind, bytesOf(QString::fromStdString(file("at-once", i)->nativePath()))) << i;
     }
+}
+
+// Whether a write under way may be to a name: what a later copy of that name waits for.
+TEST_F(PictureWritesTest, AWriteUnderWayIsSeenThroughEverySpellingOfItsName) {
+    const auto at = [&](const QString& name) {
+        return FolderItem(QFile::encodeName(dir.filePath("behind/" + name)).toStdString());
+    };
+    ASSERT_EQ(::symlink("elsewhere.jpg", QFile::encodeName(dir.filePath("behind/link.jpg")).constData()), 0);
+    PictureWrites writes;
+    EXPECT_FALSE(writes.Writing(at("link.jpg"))) << "nothing under way";
+    writes.SaveAsJPEG(makeRef<FolderItem>(at("Ärger Img.jpg")), picture(1), nullptr);
+    const struct {
+        const char* name;
+        bool writing;
+    } cases[] = {
+        {"Ärger Img.jpg", true}, {"ärger img.JPG", true},  {"A\u0308rger Img.jpg", true},
+        {"link.jpg", true},      {"Arger Img.jpg", false}, {"Ärger Img.jpeg", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(writes.Writing(at(QString::fromUtf8(c.name))), c.writing) << c.name;
 }
 
 TEST_F(PictureWritesTest, AWriteThatFailsIsToldOfAndWritesThePoolDropsAreStillMade) {

@@ -17,6 +17,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <functional>
 #include <string>
@@ -135,6 +136,27 @@ TEST_F(SavingTest, ClosingTheWindowDuringARunEndsItWithItsCopiesWhole) {
     EXPECT_TRUE(tk::DecodePool::instance().idle());
     for (const QString& name : QDir(copiesFolder).entryList(QDir::Files | QDir::Hidden))
         EXPECT_TRUE(QImageReader(QDir(copiesFolder).filePath(name)).canRead()) << name.toStdString();
+}
+
+// A name that links to a copy this run writes is that copy's name too, also
+// while the copy is still being written.
+TEST_F(SavingTest, ANameLinkedToACopyOfTheRunGivesTheNextNumber) {
+    const std::vector<std::string> files = {photos::write(photosFolder, "Other.jpg", 80, 60),
+                                            photos::write(photosFolder, "IMG.jpg", 80, 60)};
+    photos::write(copiesFolder, "Other.jpg", 10, 10);
+    ASSERT_EQ(::symlink("Other.jpg", native(QDir(copiesFolder).filePath("IMG.jpg")).c_str()), 0);
+    host->folderAnswers = {native(copiesFolder)};
+    runTessivoWith([&] {
+        auto main = MainWindow::instance();
+        for (const auto& file : files)
+            add(*main, file);
+        for (int row = 0; row < 2; ++row)
+            main->ListBox1()->setSelected(row, true);
+        main->saveAllPhotos();
+        EXPECT_TRUE(host->messages.empty());
+        EXPECT_EQ(copySize("Other.jpg"), QSize(80, 60));
+        EXPECT_EQ(copySize("IMG 2.jpg"), QSize(80, 60));
+    });
 }
 
 TEST_F(SavingTest, PhotosOfOneNameGiveNumberedCopiesAndOlderFilesAreReplaced) {

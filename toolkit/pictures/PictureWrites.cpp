@@ -5,10 +5,13 @@
 #include "toolkit/pictures/Picture.h"
 #include "toolkit/pictures/PictureEncoding.h"
 
+#include <QFile>
 #include <QImage>
+#include <QString>
+
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <condition_variable>
 #include <mutex>
 #include <utility>
@@ -23,9 +26,18 @@ int writesUnderWay() {
     return 2 * DecodePool::workerCount();
 }
 
+// The same name to a folder that ignores case, in any language: Unicode case
+// folding, whatever the locale.
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    const auto folded = [](const std::string& path) {
+        return QFile::decodeName(QByteArray::fromStdString(path)).normalized(QString::NormalizationForm_C);
+    };
+    return folded(a).compare(folded(b), Qt::CaseInsensitive) == 0;
+}
+
+bool isSymbolicLink(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 } // namespace
@@ -48,7 +60,12 @@ struct PictureWrites::Write {
         return !std::exchange(claimed, true);
     }
     void perform() {
-        const bool ok = writeAtomically(path, encode(pixels, jpegFormat, -1));
+        bool ok = false;
+        try {
+            ok = writeAtomically(path, encode(pixels, jpegFormat, -1));
+        } catch (...) {
+            // Out of memory, say: the copy is told of as not written.
+        }
         std::lock_guard lock(mutex);
         pixels = QImage();
         written = ok;
@@ -85,9 +102,13 @@ void PictureWrites::SaveAsJPEG(const Ref<FolderItem>& file, const Ref<Picture>& 
 }
 
 bool PictureWrites::Writing(const FolderItem& file) const {
-    return std::any_of(writes_.begin(), writes_.end(), [&](const std::shared_ptr<Write>& write) {
-        return sameIgnoringCase(write->path, file.nativePath());
-    });
+    if (writes_.empty())
+        return false;
+    // A link may lead to a file being written; which one is known only once it is.
+    return isSymbolicLink(file.nativePath()) ||
+           std::any_of(writes_.begin(), writes_.end(), [&](const std::shared_ptr<Write>& write) {
+               return sameIgnoringCase(write->path, file.nativePath());
+           });
 }
 
 void PictureWrites::finishOldest() {

@@ -28,8 +28,9 @@ class PictureWrites {
     // Starts writing the picture as it is now into file. done(written) runs
     // on this thread once the write has ended, within a later call.
     void SaveAsJPEG(const Ref<FolderItem>& file, const Ref<Picture>& picture, std::function<void(bool)> done);
-    // True while a write handed over is to that file's path, spelt the same
-    // but for the case of its letters (a folder may ignore it).
+    // True while a write handed over may be to that file: to its path, spelt
+    // the same but for the case of its letters (a folder may ignore it), or
+    // through the symbolic link the path is.
     bool Writing(const FolderItem& file) const;
     // Sees every write handed over to its end, running their done handlers.
     void Wait();
