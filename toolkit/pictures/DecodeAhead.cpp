@@ -1,5 +1,6 @@
 #include "toolkit/pictures/DecodeAhead.h"
 
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/DecodePool.h"
 #include "toolkit/pictures/PictureSource.h"
@@ -81,7 +82,7 @@ class FolderWalk {
         QImage pixels;
         {
             std::unique_lock lock(mutex_);
-            if (step.walk == walk_) {
+            if (step.walk == walk_ && !loopEnded()) {
                 denominator_ = denominator;
                 topUp(step.item);
             }
@@ -96,8 +97,12 @@ class FolderWalk {
 
     // Under the lock, from here on.
 
+    // A walk begun in a long loop ends with it (it finished, or was stopped).
+    bool loopEnded() const { return loopRun_ != 0 && currentLongLoopRun() != loopRun_; }
+
     void begin(const std::shared_ptr<const void>& listing) {
         dropAll();
+        loopRun_ = currentLongLoopRun();
         listing_ = listing;
         ++walk_;
         opened_ = 0;
@@ -165,8 +170,8 @@ class FolderWalk {
         std::unique_lock lock(mutex_);
         if (ahead->state != AheadDecode::State::queued)
             return;
-        if (listing_.expired()) {
-            // The listing is released: no loop can reach these items any more.
+        if (listing_.expired() || loopEnded()) {
+            // The listing is released, or the loop stopped: no loop will reach these items.
             dropAll();
             return;
         }
@@ -207,6 +212,7 @@ class FolderWalk {
     int walk_ = 0;        // counts the walks begun
     int opened_ = 0;      // the position of the item opened last
     int denominator_ = 0; // the level of the walk's last decode; 0 before the first
+    int loopRun_ = 0;     // the run of long loops the walk began in; 0 for none
     // The decode of the item opened last, for each picture opened of it.
     std::shared_ptr<AheadDecode> current_;
     // The decodes of the items after the one opened last, in listing order.
