@@ -15,6 +15,11 @@ namespace photos {
 std::string write(const QString& folder, const QString& name, int width, int height, const char* format = "jpeg",
                   QColor left = QColor(200, 40, 40), QColor right = QColor(40, 60, 200));
 
+// Gives the file a modification time no file had before in this process, so
+// that nothing decoded from it earlier counts as decoded from it; False when
+// the time could not be set.
+bool renew(const std::string& path);
+
 // Writes bytes as a file and returns its native path.
 std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes);
 

@@ -1,5 +1,6 @@
 // Decoding ahead of loops over folders: a loop gets the pixels that decoding
 // its pictures one at a time gives, whatever it stops, supersedes or replaces.
+#include "tests/support/PhotoFiles.h"
 #include "tests/support/RunTime.h"
 
 #include "toolkit/files/FolderItem.h"
@@ -13,9 +14,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 
 #include <chrono>
 #include <map>
@@ -95,11 +93,7 @@ class DecodePoolTest : public ::testing::Test {
         return pixels;
     }
 
-    static void renew(const std::string& path) {
-        static long seconds = 1700000000;
-        const timespec times[2] = {{0, UTIME_OMIT}, {++seconds, 0}};
-        ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
-    }
+    static void renew(const std::string& path) { ASSERT_TRUE(photos::renew(path)) << path; }
 
     // Opens the folder's items from..to as the application's loop does, each drawn into a thumbnail
     // before the next is opened, and checks each against the expected pixels.

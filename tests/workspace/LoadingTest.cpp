@@ -15,9 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <string>
 #include <vector>
 
@@ -62,8 +59,7 @@ class LoadingTest : public AppTest {
         std::vector<QImage> result;
         for (int row = 0, rows = list->ListCount(); row < rows; ++row) {
             auto file = tk::RuntimeGetFolderItem(list->Cell(row, 1));
-            const timespec renewed[2] = {{0, UTIME_OMIT}, {1700000000 + row, 0}};
-            EXPECT_EQ(::utimensat(AT_FDCWD, file->nativePath().c_str(), renewed, 0), 0);
+            EXPECT_TRUE(photos::renew(file->nativePath()));
             main.addAThumb(file->OpenAsPicture(), file);
             result.push_back(list->RowPicture(list->LastIndex())->image());
             list->RemoveRow(list->LastIndex());
