@@ -19,7 +19,8 @@ fi
 # The reference tools, and jq to read the benchmarks' results.
 missing=""
 command -v vipsthumbnail >/dev/null || missing="$missing libvips-tools"
-command -v convert >/dev/null || missing="$missing imagemagick"
+# (A stand-in named convert that is not ImageMagick does not count.)
+convert -version 2>/dev/null | grep -q ImageMagick || missing="$missing imagemagick"
 command -v jq >/dev/null || missing="$missing jq"
 if [[ -n $missing ]]; then
     if [[ $(id -u) -eq 0 ]]; then as_root=""
