@@ -2,6 +2,7 @@
 
 #include "toolkit/pictures/LevelCache.h"
 
+#include <malloc.h>
 #include <sched.h>
 
 #include <algorithm>
@@ -16,6 +17,13 @@ DecodePool& DecodePool::instance() {
 // The workers fill the level cache: made first, it is destroyed after the pool.
 DecodePool::DecodePool() {
     LevelCache::instance();
+    // Every thread allocates from one heap. Pixels a worker decodes are freed
+    // by the main thread, and the next decode on any thread then reuses their
+    // memory; with a heap of its own per worker the main thread's decodes
+    // would take fresh pages instead, which cost more to touch than to decode
+    // into. (Set before the workers start: a thread keeps the heap it first
+    // allocated from.)
+    mallopt(M_ARENA_MAX, 1);
 }
 
 DecodePool::~DecodePool() {

@@ -27,7 +27,18 @@ void LevelCache::insert(const FileIdentity& file, int denominator, const QImage&
     entries_.push_front({key, image});
     index_[key] = entries_.begin();
     used_ += bytes;
-    while (used_ > capacity_) {
+    dropBeyond(capacity_);
+}
+
+void LevelCache::makeRoomFor(qint64 bytes) {
+    if (bytes > capacity_ / 2)
+        return; // not kept
+    std::lock_guard lock(mutex_);
+    dropBeyond(capacity_ - bytes);
+}
+
+void LevelCache::dropBeyond(qint64 bytes) {
+    while (used_ > bytes) {
         used_ -= entries_.back().image.sizeInBytes();
         index_.erase(entries_.back().key);
         entries_.pop_back();

@@ -21,6 +21,9 @@ class LevelCache {
     QImage find(const FileIdentity& file, int denominator);
     // Keeps the level, dropping the least recently used ones beyond the capacity.
     void insert(const FileIdentity& file, int denominator, const QImage& image);
+    // Drops the least recently used levels until that many bytes more fit, so
+    // that a decode about to be kept reuses their memory, not fresh memory.
+    void makeRoomFor(qint64 bytes);
 
   private:
     struct Key {
@@ -32,6 +35,9 @@ class LevelCache {
         Key key;
         QImage image;
     };
+    // Drops the least recently used levels while more than that many bytes are kept; under the lock.
+    void dropBeyond(qint64 bytes);
+
     static constexpr qint64 capacity_ = 24ll * 1024 * 1024;
     std::mutex mutex_;
     std::list<Entry> entries_;

@@ -185,6 +185,7 @@ QImage PictureSource::decode(int denominator, Reading reading) const {
     LevelCache& cache = LevelCache::instance();
     if (QImage cached = cache.find(identity_, denominator); !cached.isNull())
         return cached;
+    cache.makeRoomFor(bytesToDecode(denominator));
     QImage level;
     if (denominator == 1 || scalesWhileDecoding_) {
         level = read(denominator, reading);
