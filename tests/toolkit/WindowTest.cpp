@@ -4,6 +4,7 @@
 
 #include "toolkit/controls/Canvas.h"
 #include "toolkit/controls/Label.h"
+#include "toolkit/controls/PushButton.h"
 #include "toolkit/core/LongLoop.h"
 #include "toolkit/core/Timer.h"
 #include "toolkit/windows/Window.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEventLoop>
 #include <QTest>
@@ -51,6 +53,11 @@ class RecordingWindow : public tk::Window {
                                                                {"Height", 20}, {"LockLeft", false},
                                                                {"LockTop", false}, {"LockRight", true},
                                                                {"LockBottom", true}});
+        // Below the content area at the stored size, and locked to the top: in
+        // reach only while the window is taller.
+        _AddControl(__New<tk::PushButton>(), "Below");
+        controlAs<tk::PushButton>("Below")->applyStoredProperties(
+            {{"Left", 10}, {"Top", 320}, {"Width", 80}, {"Height", 20}, {"Caption", "Below"}});
     }
     void AddMenuHandlers() override { events.push_back("AddMenuHandlers"); }
     void Event_Open() override {
@@ -114,6 +121,27 @@ TEST_F(WindowTest, ControlsFollowTheEdgesTheyAreLockedTo) {
     // The content area never goes below its stored minimum.
     window->setWidth(50);
     EXPECT_EQ(window->Width(), 200);
+}
+
+TEST_F(WindowTest, AControlBeyondTheContentAreaIsOutOfReachWhileItLiesThere) {
+    auto window = tk::Window::instance<RecordingWindow>();
+    auto below = window->controlAs<tk::PushButton>("Below");
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(below->qwidget());
+    ASSERT_TRUE(button);
+    struct Case {
+        int height;
+        bool visible, inReach;
+    };
+    for (Case c : {Case{300, true, false}, Case{400, true, true}, Case{400, false, false},
+                   Case{300, true, false}, Case{330, true, true}}) {
+        below->setVisible(c.visible);
+        window->widget()->resizeContent(400, c.height);
+        QTest::qWait(1);
+        EXPECT_EQ(below->Visible(), c.visible) << c.height;
+        // A hidden widget takes no keyboard focus, and assistive tools are told it is not there.
+        EXPECT_EQ(below->qwidget()->isVisible(), c.inReach) << c.height;
+        EXPECT_EQ(button->state().invisible, !c.inReach) << c.height;
+    }
 }
 
 TEST_F(WindowTest, UnknownControlNamesAreNilAndUsingNilRaises) {

@@ -33,7 +33,7 @@ void RectControl::attachTo(Window& window) {
     qwidget()->setParent(content);
     place_.contentWidth = content->width();
     place_.contentHeight = content->height();
-    qwidget()->setVisible(visible_);
+    showWhereSeen();
 }
 
 int RectControl::Left() const { return qwidget()->x(); }
@@ -76,7 +76,23 @@ void RectControl::setHeight(int height) {
 }
 
 void RectControl::place() {
-    qwidget()->setGeometry(place_.left, place_.top, std::max(0, place_.width), std::max(0, place_.height));
+    setGeometry(place_.left, place_.top, place_.width, place_.height);
+}
+
+void RectControl::setGeometry(int left, int top, int width, int height) {
+    qwidget()->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    showWhereSeen();
+}
+
+// A visible control placed wholly outside the content area cannot be seen: its
+// widget is hidden, so that neither the keyboard's focus nor an assistive tool
+// reaches it, until the area grows to take it in. (A control of no size counts
+// as the point at its place.)
+void RectControl::showWhereSeen() {
+    QWidget* w = qwidget();
+    const QWidget* content = w->parentWidget();
+    const QRect place(w->pos(), w->size().expandedTo(QSize(1, 1)));
+    w->setVisible(visible_ && (!content || place.intersects(content->rect())));
 }
 
 void RectControl::followContentSize(int contentWidth, int contentHeight) {
@@ -95,7 +111,7 @@ void RectControl::followContentSize(int contentWidth, int contentHeight) {
         else
             top += dh;
     }
-    qwidget()->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    setGeometry(left, top, width, height);
 }
 
 bool RectControl::Visible() const {
@@ -105,7 +121,7 @@ bool RectControl::Visible() const {
 
 void RectControl::setVisible(bool visible) {
     visible_ = visible;
-    qwidget()->setVisible(visible);
+    showWhereSeen();
 }
 
 bool RectControl::Enabled() const { return qwidget()->isEnabled(); }

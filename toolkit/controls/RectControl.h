@@ -62,6 +62,8 @@ class RectControl : public Control {
 
   private:
     void place();
+    void setGeometry(int left, int top, int width, int height);
+    void showWhereSeen();
     void rebase();
 
     QPointer<QWidget> widget_;
