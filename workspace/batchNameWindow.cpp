@@ -106,13 +106,16 @@ void batchNameWindow::_CreateControls0() {
     CheckBox1()->Action.bind(this, &batchNameWindow::CheckBox1_Action);
 
     _AddControl(__New<tk::Label>(), "StaticText7");
-    StaticText7()->applyStoredProperties(label(placed(26, 14, 100, 20, 12), "Base name:", true));
+    StaticText7()->applyStoredProperties(
+        with(label(placed(26, 14, 100, 20, 12), "Base name:", true), {{"LabelFor", "EditField1"}}));
 
     _AddControl(__New<tk::Label>(), "StaticText8");
-    StaticText8()->applyStoredProperties(label(placed(336, 14, 100, 20, 13), "Extension", true));
+    StaticText8()->applyStoredProperties(
+        with(label(placed(336, 14, 100, 20, 13), "Extension", true), {{"LabelFor", "EditField3"}}));
 
     _AddControl(__New<tk::Label>(), "StaticText9");
-    StaticText9()->applyStoredProperties(label(placed(266, 14, 38, 20, 14), "Start", true));
+    StaticText9()->applyStoredProperties(
+        with(label(placed(266, 14, 38, 20, 14), "Start", true), {{"LabelFor", "EditField2"}}));
 }
 
 std::string batchNameWindow::joined(const std::string& base, const std::string& start,

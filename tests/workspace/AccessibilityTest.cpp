@@ -1,9 +1,11 @@
-// What assistive tools read from the main window: the names and descriptions
-// of the list, its rows, the preview and the controls around them.
+// What assistive tools read from the windows: the names and descriptions of
+// the main window's list, its rows, the preview and the controls around them,
+// and of the rename window's fields.
 #include "tests/support/AppFixture.h"
 #include "tests/support/PhotoFiles.h"
 
 #include "workspace/MainWindow.h"
+#include "workspace/batchNameWindow.h"
 
 #include <QAccessible>
 #include <QDir>
@@ -83,6 +85,21 @@ TEST_F(AccessibilityTest, TheListItsRowsThePreviewAndTheControlsSayWhatTheyAre) 
 
         main->ListBox1()->setListIndex(-1);
         EXPECT_EQ(said(accessible(canvas)).name, "No image selected");
+    });
+}
+
+TEST_F(AccessibilityTest, TheRenameWindowsFieldsAreNamedByTheCaptionsAboveThem) {
+    runTessivoWith([&] {
+        auto window = batchNameWindow::instance();
+        const struct {
+            tk::Ref<tk::TextField> field;
+            const char* name;
+        } cases[] = {{window->EditField1(), "Base name"},
+                     {window->EditField2(), "Start"},
+                     {window->EditField3(), "Extension"}};
+        for (const auto& c : cases)
+            EXPECT_EQ(said(accessible(c.field)).name, c.name);
+        window->Close();
     });
 }
 
