@@ -88,11 +88,15 @@ void RectControl::setGeometry(int left, int top, int width, int height) {
 // widget is hidden, so that neither the keyboard's focus nor an assistive tool
 // reaches it, until the area grows to take it in. (A control of no size counts
 // as the point at its place.)
+// Until the control is attached its widget has no parent, and showing it would
+// make it a window of its own: attaching shows it.
 void RectControl::showWhereSeen() {
     QWidget* w = qwidget();
     const QWidget* content = w->parentWidget();
+    if (!content)
+        return;
     const QRect place(w->pos(), w->size().expandedTo(QSize(1, 1)));
-    w->setVisible(visible_ && (!content || place.intersects(content->rect())));
+    w->setVisible(visible_ && place.intersects(content->rect()));
 }
 
 void RectControl::followContentSize(int contentWidth, int contentHeight) {

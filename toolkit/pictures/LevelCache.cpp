@@ -18,7 +18,7 @@ QImage LevelCache::find(const FileIdentity& file, int denominator) {
 
 void LevelCache::insert(const FileIdentity& file, int denominator, const QImage& image) {
     const qint64 bytes = image.sizeInBytes();
-    if (bytes > capacity_ / 2)
+    if (!keeps(bytes))
         return;
     std::lock_guard lock(mutex_);
     const Key key{file, denominator};
@@ -31,8 +31,8 @@ void LevelCache::insert(const FileIdentity& file, int denominator, const QImage&
 }
 
 void LevelCache::makeRoomFor(qint64 bytes) {
-    if (bytes > capacity_ / 2)
-        return; // not kept
+    if (!keeps(bytes))
+        return;
     std::lock_guard lock(mutex_);
     dropBeyond(capacity_ - bytes);
 }

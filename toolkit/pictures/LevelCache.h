@@ -35,6 +35,8 @@ class LevelCache {
         Key key;
         QImage image;
     };
+    // Whether a level of that many bytes is kept at all: none over half the capacity.
+    static bool keeps(qint64 bytes) { return bytes <= capacity_ / 2; }
     // Drops the least recently used levels while more than that many bytes are kept; under the lock.
     void dropBeyond(qint64 bytes);
 
