@@ -437,13 +437,22 @@ TEST_F(FolderItemTest, MoveFileToTrashKeepsEveryTrashedFile) {
     }
 }
 
-TEST_F(FolderItemTest, NameThatIsNoUtf8StaysOutOfTheTrash) {
-    // Qt would look the name up as text and miss the file.
+TEST_F(FolderItemTest, AFileTheTrashCannotTakeStaysWhereItIs) {
+    // A name that is no UTF-8: Qt would look the name up as text and miss the file.
     write(path("a\xFF.jpg"), "x");
-    FolderItem item(path("a\xFF.jpg"));
-    item.MoveFileTo(SpecialFolder::Trash());
-    EXPECT_EQ(item.nativePath(), path("a\xFF.jpg"));
-    EXPECT_EQ(read(path("a\xFF.jpg")), "x");
+    // No trash can be made where a file stands in its place: Qt would move the file into the current folder.
+    write(path("b.jpg"), "y");
+    std::filesystem::create_directory(path("data"));
+    write(path("data/Trash"), "a file in the trash's place");
+    for (const auto& [name, dataHome] : {std::pair{"a\xFF.jpg", std::string(std::getenv("XDG_DATA_HOME"))},
+                                         std::pair{"b.jpg", path("data")}}) {
+        ScopedVariable data("XDG_DATA_HOME", dataHome);
+        FolderItem item(path(name));
+        item.MoveFileTo(SpecialFolder::Trash());
+        EXPECT_EQ(item.nativePath(), path(name));
+        EXPECT_TRUE(FolderItem(path(name)).Exists()) << name;
+        EXPECT_FALSE(FolderItem(std::filesystem::current_path().string() + "/files/" + name).Exists()) << name;
+    }
 }
 
 TEST_F(FolderItemTest, SameFileThroughOtherNames) {

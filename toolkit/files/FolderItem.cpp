@@ -107,6 +107,17 @@ bool isTrash(const FolderItem& folder) {
     return folder == *trash || folder.sameFileAs(*trash);
 }
 
+// The home trash, made where it is missing. Qt puts a file it cannot trash
+// anywhere else into the current folder when this one cannot be had either,
+// so without it nothing is trashed.
+bool homeTrashReady() {
+    const std::string trash = SpecialFolder::Trash()->Parent()->nativePath();
+    std::error_code error;
+    std::filesystem::create_directories(trash, error);
+    struct stat st;
+    return ::stat(trash.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // Copies a regular file to target through a temporary file; never replaces an existing entry.
 bool copyFile(const std::string& source, const std::string& target) {
     const int fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -334,7 +345,7 @@ void FolderItem::MoveFileTo(const Ref<FolderItem>& destFolder) {
         // Qt takes names as text: a name that is no valid UTF-8 would name another file.
         const QString name = QFile::decodeName(QByteArray::fromStdString(path_));
         QString inTrash;
-        if (QFile::encodeName(name).toStdString() == path_ && QFile::moveToTrash(name, &inTrash))
+        if (QFile::encodeName(name).toStdString() == path_ && homeTrashReady() && QFile::moveToTrash(name, &inTrash))
             moveTo(QFile::encodeName(inTrash).toStdString());
         return;
     }
