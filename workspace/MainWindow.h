@@ -164,8 +164,8 @@ class MainWindow : public tk::Window {
     static constexpr const char* cancelHint = "Ctrl + period to cancel...";
 
     tk::Ref<tk::MenuItem> menuItem(const char* name) const;
-    // The selected rows in ascending order, collected as a long loop.
-    static std::vector<int> selectedRows(tk::Listbox& list);
+    // The selected rows in ascending order, by RowID, collected as a long loop.
+    static std::vector<std::uint64_t> selectedRows(tk::Listbox& list);
 
     class SaveRun;
     void saveSelectedRow(int r, SaveRun& run);

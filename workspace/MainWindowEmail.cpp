@@ -34,8 +34,8 @@ void MainWindow::sendOnePhoto() {
 }
 
 void MainWindow::sendMultiplePhotos() {
-    auto list = MainWindow::instance()->ListBox1();
-    const std::vector<int> rows = selectedRows(*list);
+    auto list = ListBox1();
+    const std::vector<std::uint64_t> rows = selectedRows(*list);
     if (rows.empty()) {
         tk::RuntimeMsgBox("Select photo(s) to email in the Images list.");
         return;
@@ -45,7 +45,10 @@ void MainWindow::sendMultiplePhotos() {
     std::set<std::string> taken;
     {
         tk::LongLoop longLoop;
-        for (int r : rows) {
+        for (std::uint64_t row : rows) {
+            const int r = list->RowWithID(row);
+            if (r < 0)
+                continue; // removed in a pause
             // Selecting the row shows its photo and puts its file name in Label3.
             list->setListIndex(r);
             // Two photos of one file name go out as two files.

@@ -26,6 +26,9 @@ void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
     if (end == LoadEnd::finished && ListBox1()->ListCount() > 0)
         ListBox1()->setListIndex(0);
     loadingImages = false;
+    // With no row selected (a stopped load, an empty folder) the preview no longer claims a load.
+    if (ListBox1()->ListIndex() == -1)
+        Label2()->setText(noImageSelected);
     if (end == LoadEnd::finished)
         Refresh(true);
 }
@@ -109,7 +112,7 @@ void MainWindow::openPhoto() {
     dialog->ActionButtonCaption = "Select";
     if (tk::Ref<tk::FolderItem> file = dialog->ShowModal()) {
         if (tk::Ref<tk::Picture> picture = file->OpenAsPicture()) {
-            MainWindow::instance()->addAThumb(picture, file);
+            addAThumb(picture, file);
             ListBox1()->setListIndex(ListBox1()->LastIndex());
         }
     }

@@ -12,14 +12,14 @@ void MainWindow::Toolbar11_Action(Toolbar1&, tk::ToolItem& item) {
         openFolder();
     } else if (name == "Save") {
         saveAllPhotos();
-        MainWindow::instance()->Refresh(true);
+        Refresh(true);
     } else if (name == "Number") {
-        if (MainWindow::instance()->ListBox1()->ListCount() < 1) {
+        if (ListBox1()->ListCount() < 1) {
             tk::RuntimeMsgBox("There are no images in the Images list.");
             return;
         }
         batchNameWindow::instance()->Show();
-        MainWindow::instance()->Refresh(true);
+        Refresh(true);
     }
 }
 

@@ -88,10 +88,10 @@ void MainWindow::ListBox1_Change(tk::Listbox& list) {
         if (p) {
             StaticText41()->setText("Original: " + tk::StringStrInt32(p->Width()) + " x " +
                                     tk::StringStrInt32(p->Height()));
-            MainWindow::instance()->Canvas1()->pic = p;
+            Canvas1()->pic = p;
             Canvas1()->Refresh(true);
-            MainWindow::instance()->theFileName = f->Name();
-            MainWindow::instance()->Label3()->setText(f->Name());
+            theFileName = f->Name();
+            Label3()->setText(f->Name());
             currentPhotoFile = f;
         }
     } else {
@@ -99,11 +99,11 @@ void MainWindow::ListBox1_Change(tk::Listbox& list) {
         Label2()->setVisible(true);
         for (auto label : {StaticText4(), StaticText41(), StaticText5(), Label3()})
             label->setVisible(false);
-        MainWindow::instance()->Label3()->setText("");
-        MainWindow::instance()->Canvas1()->pic = nullptr;
-        MainWindow::instance()->Canvas1()->setAccessibleName(noImageSelected);
+        Label3()->setText("");
+        Canvas1()->pic = nullptr;
+        Canvas1()->setAccessibleName(noImageSelected);
         Canvas1()->Refresh(true);
-        MainWindow::instance()->StaticText4()->setText("Scaled: 0 x 0");
+        StaticText4()->setText("Scaled: 0 x 0");
     }
     currentIndex = list.ListIndex();
     changingImage = false;

@@ -13,7 +13,7 @@ constexpr int jpegFormat = 151;
 void MainWindow::Canvas1_Open(tk::Canvas& c) { static_cast<scaleCanvas&>(c).pic = previewStartImage(); }
 
 bool MainWindow::Canvas1_MouseDown(tk::Canvas& c, int, int) {
-    tk::Ref<tk::Picture> sp = MainWindow::instance()->Canvas1()->scaledPic;
+    tk::Ref<tk::Picture> sp = Canvas1()->scaledPic;
     if (!sp)
         return false;
     const int left = tk::Int(double(c.Width() - sp->Width()) / 2.0 + double(c.Left()));

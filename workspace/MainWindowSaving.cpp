@@ -21,41 +21,50 @@
 
 // One run of saves into one folder. A copy never replaces a listed photo, nor
 // a copy written earlier in the run: that one keeps its name and the later one
-// takes the next unused name. What could not be saved is told when the run ends.
+// takes the next name that neither holds. A file that was in the folder before
+// the run goes to the trash before a copy takes its name; one the trash refuses
+// stays, and the copy takes the next name. What could not be saved, and what
+// went to the trash, is told when the run ends.
 class MainWindow::SaveRun {
   public:
-    // The files of the listed photos, which a copy must never replace.
-    SaveRun(tk::Listbox& list, tk::Ref<tk::FolderItem> folder) : list_(list), folder_(std::move(folder)) {
-        collectListed();
-    }
+    SaveRun(tk::Listbox& list, tk::Ref<tk::FolderItem> folder) : list_(list), folder_(std::move(folder)) {}
 
     // Writes picture, the copy of source (nil when it could not be read), under
-    // name, or under the next unused name when a copy of this run holds that
-    // one; unless it would replace a listed photo. Both are compared as files,
-    // so links and other spellings of a path (a folder that ignores case) count too.
+    // name or the next name free for it, unless name is a listed photo's. Files
+    // are compared as files, so links and other spellings of a path (a folder
+    // that ignores case) count too.
     void save(const std::string& name, const tk::FolderItem& source, const tk::Ref<tk::Picture>& picture) {
         if (!picture) {
             ++unreadable_;
             return;
         }
-        const std::string unused = unusedName(name, [&](const std::string& n) {
+        // Photos may have been added, removed or renamed while the run went on.
+        collectListed();
+        const auto sourceFile = source.identity();
+        const std::string chosen = unusedName(name, [&](const std::string& n) {
             const tk::Ref<tk::FolderItem> item = folder_->Child(n);
+            if (!item)
+                return false; // told of below
             // Two copies of one name are never written at once: the earlier one is seen written first.
-            if (item && writes_.Writing(*item))
+            if (writes_.Writing(*item))
                 writes_.Wait();
-            const auto file = item ? item->identity() : std::nullopt;
-            return file && written_.count(*file) > 0;
+            const auto file = item->identity();
+            if (!file)
+                return false;
+            if (written_.count(*file))
+                return true;
+            // A listed photo's name is refused for its own copy, below, and passed over when numbering.
+            if (listed_.count(*file) || file == sourceFile)
+                return n != name;
+            return !moveToTrash(item);
         });
-        const tk::Ref<tk::FolderItem> copy = folder_->Child(unused);
+        const tk::Ref<tk::FolderItem> copy = folder_->Child(chosen);
         if (!copy) {
             ++unwritable_; // a name no file can have in the chosen folder
             return;
         }
-        // Photos may have been added to the list while the run went on.
-        if (list_.ListCount() != listedRows_)
-            collectListed();
         const auto target = copy->identity();
-        if (target && (listed_.count(*target) || target == source.identity())) {
+        if (target && (listed_.count(*target) || target == sourceFile)) {
             ++protected_;
             return;
         }
@@ -67,9 +76,12 @@ class MainWindow::SaveRun {
         });
     }
 
-    // Once every copy handed over has been written.
+    // Once every copy handed over has been written. Nothing is told once the
+    // application quits: the user has left the run.
     void tell() {
         writes_.Wait();
+        if (tk::applicationQuitting())
+            return;
         if (protected_ == 1)
             tk::RuntimeMsgBox("1 copy was not saved, because it would have replaced a photo in the list.");
         else if (protected_ > 1)
@@ -83,29 +95,58 @@ class MainWindow::SaveRun {
         if (unwritable_ == 1)
             tk::RuntimeMsgBox("1 copy could not be written to the chosen folder.");
         else if (unwritable_ > 1)
-            tk::RuntimeMsgBox(tk::StringStrInt32(unwritable_) + " copies could not be written to the chosen folder.");
+            tk::RuntimeMsgBox(tk::StringStrInt32(unwritable_) +
+                              " copies could not be written to the chosen folder.");
+        if (trashed_ == 1)
+            tk::RuntimeMsgBox("1 file of the same name was moved to the trash.");
+        else if (trashed_ > 1)
+            tk::RuntimeMsgBox(tk::StringStrInt32(trashed_) +
+                              " files of the same names were moved to the trash.");
     }
 
   private:
     using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
 
+    // The files of the listed photos, read again whenever the rows' paths have changed.
     void collectListed() {
+        std::vector<std::string> paths;
+        paths.reserve(std::size_t(list_.ListCount()));
+        for (int row = 0; row < list_.ListCount(); ++row)
+            paths.push_back(list_.Cell(row, 1));
+        if (collected_ && paths == listedPaths_)
+            return;
+        collected_ = true;
+        listedPaths_ = std::move(paths);
         listed_.clear();
-        listedRows_ = list_.ListCount();
-        for (int row = 0; row < listedRows_; ++row)
-            if (tk::Ref<tk::FolderItem> photo = tk::RuntimeGetFolderItem(list_.Cell(row, 1)))
+        for (const std::string& path : listedPaths_)
+            if (tk::Ref<tk::FolderItem> photo = tk::RuntimeGetFolderItem(path))
                 if (auto file = photo->identity())
                     listed_.insert(*file);
     }
 
+    // A file that was in the folder before the run goes to the trash, unless it
+    // is a folder; False when it stays where it is.
+    bool moveToTrash(const tk::Ref<tk::FolderItem>& item) {
+        if (item->Directory())
+            return false;
+        const std::string before = item->nativePath();
+        item->MoveFileTo(tk::SpecialFolder::Trash());
+        if (item->nativePath() == before)
+            return false;
+        ++trashed_;
+        return true;
+    }
+
     tk::Listbox& list_;
     const tk::Ref<tk::FolderItem> folder_;
-    int listedRows_ = 0;
+    bool collected_ = false;
+    std::vector<std::string> listedPaths_;
     std::set<FileIdentity> listed_;
     std::set<FileIdentity> written_; // the copies this run has written
     int protected_ = 0;
     int unreadable_ = 0; // sources that hold no picture, or whose pixels did not decode
     int unwritable_ = 0;
+    int trashed_ = 0;
     // Last, so that it goes first: its writes end while what they count is still here.
     tk::PictureWrites writes_;
 };
@@ -124,7 +165,7 @@ tk::Ref<tk::FolderItem> sourceOfRow(tk::Listbox& list, int r) {
 tk::Ref<tk::Picture> MainWindow::scaleForSaving(tk::Ref<tk::Picture> p) {
     if (!p)
         return nullptr;
-    auto canvas = MainWindow::instance()->Canvas1();
+    auto canvas = Canvas1();
     const int w = p->Width(), h = p->Height();
     const Fit fit = fitRule(w, h, canvas->Width(), canvas->Height());
     tk::Ref<tk::Picture> r = tk::newPicture(fit.width, fit.height, 32);
@@ -141,12 +182,12 @@ void MainWindow::saveSelectedRow(int r, SaveRun& run) {
         run.save(Label3()->Text(), *f, scaleForSaving(f->OpenAsPicture()));
 }
 
-std::vector<int> MainWindow::selectedRows(tk::Listbox& list) {
-    std::vector<int> rows;
+std::vector<std::uint64_t> MainWindow::selectedRows(tk::Listbox& list) {
+    std::vector<std::uint64_t> rows;
     tk::LongLoop longLoop;
     for (int i = 0; i <= list.ListCount() - 1; ++i) {
         if (list.Selected(i))
-            rows.push_back(i);
+            rows.push_back(list.RowID(i));
         tk::backgroundTasks();
     }
     return rows;
@@ -154,7 +195,7 @@ std::vector<int> MainWindow::selectedRows(tk::Listbox& list) {
 
 void MainWindow::saveAllPhotos() {
     auto list = ListBox1();
-    const std::vector<int> rows = selectedRows(*list);
+    const std::vector<std::uint64_t> rows = selectedRows(*list);
     if (rows.empty()) {
         tk::RuntimeMsgBox("Select photo(s) to save in the Images list.");
         return;
@@ -170,7 +211,11 @@ void MainWindow::saveAllPhotos() {
     SaveRun run(*list, saveF);
     {
         tk::LongLoop longLoop;
-        for (int r : rows) {
+        for (std::uint64_t row : rows) {
+            // Rows may have come and gone in the pauses; one removed before its turn is not saved.
+            const int r = list->RowWithID(row);
+            if (r < 0)
+                continue;
             list->setListIndex(r);
             if (tk::getUserCancelled())
                 break;

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -118,10 +119,43 @@ TEST_F(LoadingTest, CommandPeriodStopsALoadAtOnce) {
         EXPECT_FALSE(main->ProgressWheel1()->Visible());
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
         EXPECT_FALSE(main->loadingImages);
+        EXPECT_EQ(main->Label2()->Text(), "No image selected") << "the preview claims no load once it has stopped";
         main->ListBox1()->setListIndex(0);
         main->ListBox1()->setListIndex(-1);
         EXPECT_EQ(main->Label2()->Text(), "No image selected");
     });
+}
+
+// Closing the window or quitting during a load ends it at the next photo, as
+// Ctrl+period does, and the application with it.
+TEST_F(LoadingTest, ClosingOrQuittingDuringALoadEndsItAtTheNextPhoto) {
+    const std::string folder = native(numberedFolder("Many", 20));
+    const std::pair<const char*, std::function<void(MainWindow&)>> leaves[] = {
+        {"closing the window", [](MainWindow& main) { main.widget()->close(); }},
+        {"Quit", [](MainWindow& main) { menuAction(main, "&File", "Quit")->trigger(); }},
+    };
+    for (const bool dropped : {false, true}) {
+        for (const auto& [what, leave] : leaves) {
+            host->folderAnswers = {folder};
+            int listed = 0;
+            const int status = runTessivoWith(
+                [&, &leave = leave] {
+                    auto main = MainWindow::instance();
+                    auto* view = static_cast<QListView*>(main->ListBox1()->qwidget());
+                    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, [&, main] {
+                        if (++listed == 3)
+                            leave(*main);
+                    });
+                    if (dropped)
+                        ASSERT_TRUE(dropFiles(view->viewport(), {folder}));
+                    else
+                        main->openFolder();
+                },
+                {.documents = {}, .scriptQuits = true});
+            EXPECT_EQ(status, 0) << what;
+            EXPECT_LE(listed, 4) << what << (dropped ? ", a dropped folder" : ", a chosen folder");
+        }
+    }
 }
 
 TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {

@@ -83,6 +83,13 @@ int Listbox::ListCount() const {
     return rows().count();
 }
 
+std::uint64_t Listbox::RowID(int row) const {
+    const ListboxModel& model = rows();
+    return model.has(row) ? model.row(row).id : 0;
+}
+
+int Listbox::RowWithID(std::uint64_t id) const { return rows().indexOf(id); }
+
 std::string Listbox::Cell(int row, int column) const {
     return rows().cell(row, column);
 }

@@ -33,6 +33,12 @@ class Listbox : public RectControl {
     int LastIndex() const;
     int ListCount() const;
 
+    // Names a row for as long as it is listed, whatever rows come and go
+    // around it; 0 for a row that does not exist.
+    std::uint64_t RowID(int row) const;
+    // The row that id names now; -1 once that row has been removed.
+    int RowWithID(std::uint64_t id) const;
+
     // A row that does not exist reads as "" and ignores writes.
     std::string Cell(int row, int column) const;
     void setCell(int row, int column, const std::string& text);

@@ -78,6 +78,13 @@ std::string ListboxModel::cell(int row, int column) const {
     return std::size_t(column) < cells.size() ? cells[std::size_t(column)] : std::string();
 }
 
+int ListboxModel::indexOf(std::uint64_t id) const {
+    // Rows are only ever appended, so their ids ascend.
+    const auto at = std::lower_bound(rows_.begin(), rows_.end(), id,
+                                     [](const Row& row, std::uint64_t wanted) { return row.id < wanted; });
+    return at != rows_.end() && at->id == id ? int(at - rows_.begin()) : -1;
+}
+
 void ListboxModel::append(const std::string& text) {
     beginInsertRows(QModelIndex(), count(), count());
     rows_.push_back(Row{nextId_++, {text}, QPixmap()});

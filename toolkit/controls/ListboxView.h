@@ -32,6 +32,8 @@ class ListboxModel : public QAbstractListModel {
     int count() const { return int(rows_.size()); }
     bool has(int row) const { return row >= 0 && row < count(); }
     const Row& row(int row) const { return rows_[std::size_t(row)]; }
+    // The row that id names now; -1 for none.
+    int indexOf(std::uint64_t id) const;
     std::string cell(int row, int column) const;
     // The column holding the path (FolderItem::AbsolutePath) of the file each row
     // stands for; a row without text is named after that file. -1 for none.

@@ -15,6 +15,7 @@ namespace tk {
 namespace {
 std::atomic<int> runningLoops{0};
 std::atomic<bool> userCancelled{false};
+std::atomic<bool> quitting{false};
 std::atomic<int> loopRuns{0};
 // Main thread only.
 bool lettingEventsRun = false;
@@ -66,7 +67,11 @@ void backgroundTasks() {
     std::this_thread::yield();
 }
 
-bool getUserCancelled() { return userCancelled; }
+bool getUserCancelled() { return userCancelled || quitting; }
+
+bool applicationQuitting() { return quitting; }
+
+void setApplicationQuitting(bool value) { quitting = value; }
 
 bool longLoopLetsEventsRun() { return lettingEventsRun; }
 

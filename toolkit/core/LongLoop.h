@@ -21,8 +21,17 @@ class LongLoop {
 // thread's Thread is being destroyed.
 void backgroundTasks();
 
-// True once the user has pressed Ctrl+period while a long loop runs. Callable from any thread.
+// True once the user has pressed Ctrl+period while a long loop runs, and from
+// the moment the application quits: a run the user leaves ends between two
+// items. Callable from any thread.
 bool getUserCancelled();
+
+// True from the moment the application quits until its event loop next starts.
+// Callable from any thread.
+bool applicationQuitting();
+
+// Toolkit-internal: the run time's quit, and its next start.
+void setApplicationQuitting(bool quitting);
 
 // Toolkit-internal: watches the application object that exists now for Ctrl+period.
 void installUserCancelWatch();

@@ -1,6 +1,7 @@
 #include "toolkit/windows/Runtime.h"
 
 #include "toolkit/core/Dispatch.h"
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/core/Thread.h"
 #include "toolkit/files/DocumentHandover.h"
 #include "toolkit/pictures/DecodePool.h"
@@ -132,6 +133,7 @@ void RuntimeRun() {
         rt.status = 0;
         return;
     }
+    setApplicationQuitting(false);
     rt.pendingDocuments.insert(rt.pendingDocuments.begin(), rt.launchDocuments.begin(),
                                rt.launchDocuments.end());
     QTimer::singleShot(0, [] {
@@ -152,6 +154,9 @@ void RuntimeRun() {
 
 void RuntimeQuit(int status) {
     runTime().status = status;
+    // A long loop under way (a load, a save) ends at its next item, so that the
+    // handler running it returns and the event loop can end.
+    setApplicationQuitting(true);
     QCoreApplication::exit(status);
 }
 
@@ -165,6 +170,7 @@ int RuntimeExit() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         rt.qtApp.reset();
     }
+    setApplicationQuitting(false);
     return rt.status;
 }
 

@@ -31,7 +31,8 @@ bool RuntimeHandOverToRunningInstance();
 // hand over.
 void RuntimeRun();
 
-// Ends the event loop with an exit status.
+// Ends the event loop with an exit status. Long loops under way end first,
+// at their next item, as if the user had cancelled them.
 void RuntimeQuit(int status = 0);
 
 // Stops the run time: closes every window, releases the application object,
