@@ -142,9 +142,10 @@ TEST_F(LoadingTest, ClosingOrQuittingDuringALoadEndsItAtTheNextPhoto) {
                 [&, &leave = leave] {
                     auto main = MainWindow::instance();
                     auto* view = static_cast<QListView*>(main->ListBox1()->qwidget());
-                    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, [&, main] {
+                    // The window itself is not held here: it would outlive the run, Thread1 with it.
+                    QObject::connect(view->model(), &QAbstractItemModel::rowsInserted, [&, window = main.get()] {
                         if (++listed == 3)
-                            leave(*main);
+                            leave(*window);
                     });
                     if (dropped)
                         ASSERT_TRUE(dropFiles(view->viewport(), {folder}));
