@@ -16,6 +16,7 @@ namespace {
 std::atomic<int> runningLoops{0};
 std::atomic<bool> userCancelled{false};
 std::atomic<int> loopRuns{0};
+std::atomic<void (*)(int)> runEndAction{nullptr};
 // Main thread only.
 bool lettingEventsRun = false;
 
@@ -47,7 +48,17 @@ LongLoop::LongLoop() {
     }
 }
 
-LongLoop::~LongLoop() { --runningLoops; }
+LongLoop::~LongLoop() {
+    // No run begins while this loop runs, so the number read is this run's.
+    const int run = loopRuns;
+    if (--runningLoops == 0)
+        if (void (*action)(int) = runEndAction)
+            action(run);
+}
+
+void setLongLoopRunEndAction(void (*action)(int run)) {
+    runEndAction = action;
+}
 
 int currentLongLoopRun() {
     return runningLoops > 0 ? loopRuns.load() : 0;
