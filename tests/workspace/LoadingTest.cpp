@@ -102,7 +102,7 @@ TEST_F(LoadingTest, AChosenFolderReplacesTheListWithItsPictures) {
     });
 }
 
-TEST_F(LoadingTest, CommandPeriodStopsALoadAtOnce) {
+TEST_F(LoadingTest, CtrlPeriodStopsALoadAtOnce) {
     host->folderAnswers = {native(numberedFolder("Many", 20))};
     runTessivoWith([&] {
         auto main = MainWindow::instance();

@@ -228,7 +228,7 @@ TEST_F(SavingTest, NothingSelectedOrACancelledDialogWritesNothing) {
     });
 }
 
-TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCommandPeriodStopsTheRun) {
+TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCtrlPeriodStopsTheRun) {
     std::vector<std::string> files;
     for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
         files.push_back(photos::write(photosFolder, name, 80, 60));
