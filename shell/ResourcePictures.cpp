@@ -1,7 +1,17 @@
 #include "shell/ResourcePictures.h"
 
+#include <map>
+#include <string>
+
 namespace {
-tk::Ref<tk::Picture> loadOnce(tk::Ref<tk::Picture>& slot, const char* fileName) {
+// The pictures loaded so far, by file name.
+std::map<std::string, tk::Ref<tk::Picture>>& loaded() {
+    static std::map<std::string, tk::Ref<tk::Picture>> pictures;
+    return pictures;
+}
+
+tk::Ref<tk::Picture> loadOnce(const char* fileName) {
+    tk::Ref<tk::Picture>& slot = loaded()[fileName];
     if (!slot)
         slot = tk::Picture::_OpenFromApp(fileName);
     return slot;
@@ -9,36 +19,33 @@ tk::Ref<tk::Picture> loadOnce(tk::Ref<tk::Picture>& slot, const char* fileName) 
 } // namespace
 
 tk::Ref<tk::Picture> listHeaderImage() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "listboxHeadercopy2.tif");
+    return loadOnce("listboxHeadercopy2.tif");
 }
 
 tk::Ref<tk::Picture> openFolderIcon() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "images.png");
+    return loadOnce("images.png");
 }
 
 tk::Ref<tk::Picture> saveIcon() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "save.png");
+    return loadOnce("save.png");
 }
 
 tk::Ref<tk::Picture> renameIcon() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "rename.png");
+    return loadOnce("rename.png");
 }
 
 tk::Ref<tk::Picture> previewStartImage() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "splashimageqz3.jpg");
+    return loadOnce("splashimageqz3.jpg");
 }
 
 tk::Ref<tk::Picture> appIcon128() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "tvoWindowCleanIcon128.png");
+    return loadOnce("tvoWindowCleanIcon128.png");
 }
 
 tk::Ref<tk::Picture> appIcon96() {
-    static tk::Ref<tk::Picture> slot;
-    return loadOnce(slot, "tvoWindowCleanIcon96.png");
+    return loadOnce("tvoWindowCleanIcon96.png");
+}
+
+void releaseResourcePictures() {
+    loaded().clear();
 }

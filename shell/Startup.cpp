@@ -4,6 +4,7 @@
 #include "shell/AppFileTypes.h"
 #include "shell/EmailSettings.h"
 #include "shell/MenuBar1.h"
+#include "shell/ResourcePictures.h"
 #include "workspace/CurrentPhotoFile.h"
 
 #include "toolkit/core/Dispatch.h"
@@ -46,6 +47,7 @@ void releaseModuleReferences() {
     smtpAddress.clear();
     smtpUserName.clear();
     MenuBar1::releaseInstance();
+    releaseResourcePictures();
 }
 
 } // namespace

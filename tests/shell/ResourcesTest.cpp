@@ -60,7 +60,7 @@ TEST_F(AppTest, AMissingPictureIsTriedAgainUntilItLoads) {
         auto loaded = saveIcon();
         ASSERT_TRUE(loaded);
         fs::remove(file);
-        EXPECT_EQ(saveIcon(), loaded) << "a loaded picture serves for the life of the process";
+        EXPECT_EQ(saveIcon(), loaded) << "a loaded picture serves until the application exits";
     });
 }
 

@@ -3,7 +3,9 @@
 #include "tests/support/PhotoFiles.h"
 #include "tests/support/RunTime.h"
 
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/files/FolderItem.h"
+#include "toolkit/pictures/DecodeAhead.h"
 #include "toolkit/pictures/DecodePool.h"
 #include "toolkit/pictures/Picture.h"
 
@@ -161,6 +163,26 @@ TEST_F(DecodePoolTest, ASupersededOrStoppedWalkLeavesNothingRunningAndNothingSta
     EXPECT_TRUE(DecodePool::instance().idle());
     walk(makeRef<FolderItem>(second->nativePath()), 1, 30, secondPixels, "the second folder read anew");
     EXPECT_TRUE(poolGoesIdle());
+}
+
+TEST_F(DecodePoolTest, AWalkInALoopLetsItsPixelsGoWhenTheLoopEnds) {
+    const Ref<FolderItem> folder = numberedFolder("Stopped", 30, 0);
+    const auto expected = decodedOneAtATime(folder);
+    for (const bool decodesFinished : {true, false}) {
+        const std::string what = decodesFinished ? "the loop ended after its decodes ahead" : "during them";
+        {
+            LongLoop loop;
+            walk(folder, 1, 2, expected, what);
+            if (decodesFinished) {
+                ASSERT_TRUE(poolGoesIdle()) << what;
+                EXPECT_GT(bytesDecodedAhead(), 0) << what << ": the items after the second are decoded ahead";
+            }
+        }
+        EXPECT_TRUE(poolGoesIdle()) << what;
+        EXPECT_EQ(bytesDecodedAhead(), 0) << what;
+        for (int i = 1; i <= folder->Count(); ++i)
+            renew(folder->Item(i)->nativePath());
+    }
 }
 
 TEST_F(DecodePoolTest, AFileReplacedAfterItsDecodeAheadGivesItsNewPixels) {

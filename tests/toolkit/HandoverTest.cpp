@@ -56,7 +56,12 @@ class HandoverTest : public ::testing::Test {
         ::mkdir(folder.c_str(), 0700);
         ASSERT_FALSE(tk::handoverSocketPath().empty());
     }
-    void TearDown() override { tk::RuntimeRegisterAppObject(nullptr); }
+    // The event loop that served has ended for good: the run time goes with it,
+    // and the next test starts a new one.
+    void TearDown() override {
+        tk::RuntimeRegisterAppObject(nullptr);
+        tk::RuntimeExit();
+    }
 
     // Runs as the running instance until the condition holds; False when it did not within 15 s.
     bool serveUntil(const std::function<bool()>& condition) {

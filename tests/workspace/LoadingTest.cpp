@@ -77,6 +77,7 @@ TEST_F(LoadingTest, AChosenFolderReplacesTheListWithItsPictures) {
     photos::write(trip, "2.png", 80, 60, "png");
     photos::writeBytes(trip, "readme.txt", "not a picture");
     photos::write(trip, "3.tif", 80, 60, "tiff");
+    photos::write(trip, ".Aqua.jpg", 80, 60);
     photos::writeBytes(trip, "broken.jpg", "\xff\xd8\xff\xe0 truncated");
     QDir(trip).mkdir("nested");
     photos::write(trip + "/nested", "inner.jpg", 80, 60);
@@ -85,9 +86,9 @@ TEST_F(LoadingTest, AChosenFolderReplacesTheListWithItsPictures) {
         auto main = MainWindow::instance();
         main->openFolder();
         EXPECT_EQ(main->Title(), "Trip");
-        EXPECT_EQ(names(*main), (std::vector<std::string>{"2.png", "3.tif", "10.jpg"}));
+        EXPECT_EQ(names(*main), (std::vector<std::string>{".Aqua.jpg", "2.png", "3.tif", "10.jpg"}));
         EXPECT_EQ(main->ListBox1()->ListIndex(), 0);
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "3 images");
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "4 images");
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
         EXPECT_FALSE(main->ProgressWheel1()->Visible());
         EXPECT_FALSE(main->loadingImages);
@@ -98,11 +99,11 @@ TEST_F(LoadingTest, AChosenFolderReplacesTheListWithItsPictures) {
         main->openFolder();
         EXPECT_FALSE(main->photoF);
         EXPECT_EQ(main->Title(), "Trip");
-        EXPECT_EQ(main->ImgNumLabel()->Text(), "2 images");
+        EXPECT_EQ(main->ImgNumLabel()->Text(), "3 images");
     });
 }
 
-TEST_F(LoadingTest, CommandPeriodStopsALoadAtOnce) {
+TEST_F(LoadingTest, CtrlPeriodStopsALoadAtOnce) {
     host->folderAnswers = {native(numberedFolder("Many", 20))};
     runTessivoWith([&] {
         auto main = MainWindow::instance();

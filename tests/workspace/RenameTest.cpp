@@ -86,7 +86,7 @@ TEST_F(RenameTest, OkNumbersEveryListedFileInPlace) {
     for (const Case& c : cases) {
         QTemporaryDir folder;
         std::vector<std::string> files{photos::write(folder.path(), "a.jpg", 40, 30),
-                                       photos::write(folder.path(), "b.png", 40, 30, "png"),
+                                       photos::write(folder.path(), ".b.png", 40, 30, "png"), // hidden
                                        photos::write(folder.path(), "c.jpg", 40, 30)};
         runTessivoWith([&] {
             auto main = MainWindow::instance();

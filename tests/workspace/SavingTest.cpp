@@ -65,7 +65,7 @@ class SavingTest : public AppTest {
 
 TEST_F(SavingTest, CopiesAreFittedIntoThePreviewAndWrittenInRowOrder) {
     const std::string wide = photos::write(photosFolder, "wide.jpg", 1172, 402);
-    const std::string small = photos::write(photosFolder, "b.png", 300, 201, "png");
+    const std::string small = photos::write(photosFolder, ".b.png", 300, 201, "png"); // hidden, saved alike
     host->folderAnswers = {native(copiesFolder), native(copiesFolder)};
     runTessivoWith([&] {
         auto main = MainWindow::instance();
@@ -75,8 +75,8 @@ TEST_F(SavingTest, CopiesAreFittedIntoThePreviewAndWrittenInRowOrder) {
         main->ListBox1()->setSelected(0, true);
         main->saveAllPhotos();
         EXPECT_EQ(copySize("wide.jpg"), QSize(586, 201));
-        EXPECT_EQ(copySize("b.png"), QSize(300, 201)) << "never enlarged";
-        EXPECT_EQ(QImageReader(QDir(copiesFolder).filePath("b.png")).format(), "jpeg");
+        EXPECT_EQ(copySize(".b.png"), QSize(300, 201)) << "never enlarged";
+        EXPECT_EQ(QImageReader(QDir(copiesFolder).filePath(".b.png")).format(), "jpeg");
         EXPECT_EQ(main->ListBox1()->ListIndex(), 1) << "the selection ends on the last saved row";
         EXPECT_EQ(host->folderRequests.at(0).prompt, "Choose a location to save the photos.");
         EXPECT_EQ(main->bottomLeftLabel()->Text(), "Resize window to scale photo.");
@@ -405,7 +405,7 @@ TEST_F(SavingTest, NothingSelectedOrACancelledDialogWritesNothing) {
     });
 }
 
-TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCommandPeriodStopsTheRun) {
+TEST_F(SavingTest, AMissingSourceIsSkippedSilentlyAndCtrlPeriodStopsTheRun) {
     std::vector<std::string> files;
     for (const char* name : {"1.jpg", "2.jpg", "3.jpg"})
         files.push_back(photos::write(photosFolder, name, 80, 60));

@@ -17,6 +17,7 @@ std::atomic<int> runningLoops{0};
 std::atomic<bool> userCancelled{false};
 std::atomic<bool> quitting{false};
 std::atomic<int> loopRuns{0};
+std::atomic<void (*)(int)> runEndAction{nullptr};
 // Main thread only.
 bool lettingEventsRun = false;
 
@@ -48,7 +49,17 @@ LongLoop::LongLoop() {
     }
 }
 
-LongLoop::~LongLoop() { --runningLoops; }
+LongLoop::~LongLoop() {
+    // No run begins while this loop runs, so the number read is this run's.
+    const int run = loopRuns;
+    if (--runningLoops == 0)
+        if (void (*action)(int) = runEndAction)
+            action(run);
+}
+
+void setLongLoopRunEndAction(void (*action)(int run)) {
+    runEndAction = action;
+}
 
 int currentLongLoopRun() {
     return runningLoops > 0 ? loopRuns.load() : 0;

@@ -41,6 +41,11 @@ void installUserCancelWatch();
 // run; 0 while no loop runs.
 int currentLongLoopRun();
 
+// Toolkit-internal: the action runs each time a run of long loops ends, with
+// that run's number, on the thread whose loop was the last to end. One action
+// for the process; it must not throw.
+void setLongLoopRunEndAction(void (*action)(int run));
+
 // Toolkit-internal: True while backgroundTasks lets the main thread's pending events run.
 bool longLoopLetsEventsRun();
 

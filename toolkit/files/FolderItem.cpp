@@ -13,6 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -248,9 +249,10 @@ std::shared_ptr<const FolderItem::Listing> FolderItem::listing(bool reread) cons
         return nullptr;
     }
     auto read = std::make_shared<Listing>(Listing{path_, st.st_dev, st.st_ino, st.st_mtim, {}});
+    // Hidden names are items like any other; "." and ".." are none.
     while (const dirent* entry = ::readdir(dir))
-        if (entry->d_name[0] != '.')
-            read->names.emplace_back(entry->d_name);
+        if (std::string_view name = entry->d_name; name != "." && name != "..")
+            read->names.emplace_back(name);
     ::closedir(dir);
     sortNaturally(read->names);
     cache_.listing = read;

@@ -59,8 +59,8 @@ class FolderItem {
     // The name as the user sees it: the file name shown in valid UTF-8.
     std::string DisplayName() const;
 
-    // Number of items in the folder (0 for a file or an unreadable folder). Names starting
-    // with "." are hidden and not counted. The folder is read again when it has changed.
+    // Number of items in the folder (0 for a file or an unreadable folder), hidden ones
+    // (names starting with ".") too. The folder is read again when it has changed.
     int Count() const;
     // Item at a 1-based position in the folder, in natural name order (as a
     // file manager lists them: "2.jpg" before "10.jpg"); nil outside 1..Count.

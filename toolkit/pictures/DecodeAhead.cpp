@@ -78,6 +78,21 @@ class FolderWalk {
         return step;
     }
 
+    // The pixels of a walk that ended with its loop go at once, not with the next walk.
+    void loopRunEnded(int run) {
+        std::lock_guard lock(mutex_);
+        if (run == loopRun_)
+            dropAll();
+    }
+
+    qint64 bytesHeld() {
+        std::lock_guard lock(mutex_);
+        qint64 bytes = current_ ? current_->pixels.sizeInBytes() : 0;
+        for (const auto& ahead : ahead_)
+            bytes += ahead->pixels.sizeInBytes();
+        return bytes;
+    }
+
     QImage decode(WalkStep& step, const PictureSource& source, int denominator) {
         QImage pixels;
         {
@@ -93,7 +108,10 @@ class FolderWalk {
     }
 
   private:
-    FolderWalk() = default;
+    FolderWalk() {
+        setLongLoopRunEndAction([](int run) { instance().loopRunEnded(run); });
+    }
+    ~FolderWalk() { setLongLoopRunEndAction(nullptr); }
 
     // Under the lock, from here on.
 
@@ -201,7 +219,7 @@ class FolderWalk {
             ahead->file = file;
             ahead->pixels = std::move(pixels);
         }
-        if (listing_.expired())
+        if (listing_.expired() || loopEnded())
             dropAll();
         finished_.notify_all();
     }
@@ -227,6 +245,10 @@ std::shared_ptr<WalkStep> openedInWalk(const FolderItem& item, const PictureSour
 
 QImage decodeInWalk(WalkStep& step, const PictureSource& source, int denominator) {
     return FolderWalk::instance().decode(step, source, denominator);
+}
+
+qint64 bytesDecodedAhead() {
+    return FolderWalk::instance().bytesHeld();
 }
 
 } // namespace tk

@@ -27,4 +27,8 @@ std::shared_ptr<WalkStep> openedInWalk(const FolderItem& item, const PictureSour
 // runs), else decoded here. Either way the same pixels.
 QImage decodeInWalk(WalkStep& step, const PictureSource& source, int denominator);
 
+// The bytes of pixels decoded ahead that the walk holds now. A walk begun in
+// a long loop lets them go when the loop ends.
+qint64 bytesDecodedAhead();
+
 } // namespace tk
