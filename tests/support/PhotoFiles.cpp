@@ -26,6 +26,15 @@ bool renew(const std::string& path) {
     return ::utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
 }
 
+QByteArray withIccProfile(const QByteArray& jpeg, const QByteArray& profile) {
+    // An APP2 segment: its length (itself included), the tag, then this
+    // segment's number and the number of segments, one of one.
+    const QByteArray data = QByteArray("ICC_PROFILE", 12) + "\x01\x01" + profile;
+    const int length = int(data.size()) + 2;
+    const char header[] = {'\xff', '\xe2', char(length >> 8), char(length & 0xff)};
+    return jpeg.left(2) + QByteArray(header, 4) + data + jpeg.mid(2);
+}
+
 std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes) {
     const QString path = QDir(folder).filePath(name);
     QFile file(path);

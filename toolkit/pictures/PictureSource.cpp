@@ -3,6 +3,7 @@
 #include "toolkit/pictures/LevelCache.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
 
@@ -178,6 +179,13 @@ QImage PictureSource::read(int denominator, Reading reading) const {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                               : QImage::Format_RGB32);
+    // Pixels are drawn and written as sRGB: a file whose profile says otherwise
+    // has its numbers converted here, at whatever level is decoded. Files with
+    // no profile, an sRGB one or one the reader could not make sense of (an
+    // invalid colour space) keep their numbers as they are.
+    const QColorSpace colourSpace = image.colorSpace();
+    if (colourSpace.isValid() && colourSpace != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
     return image;
 }
 
