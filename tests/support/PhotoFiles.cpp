@@ -35,6 +35,18 @@ QByteArray withIccProfile(const QByteArray& jpeg, const QByteArray& profile) {
     return jpeg.left(2) + QByteArray(header, 4) + data + jpeg.mid(2);
 }
 
+QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation) {
+    QByteArray tiff("MM\0\x2a\0\0\0\x08", 8);
+    const char entries[] = {0, 1, 1, 0x12, 0, 3, 0, 0, 0, 1, char(orientation >> 8), char(orientation & 0xff), 0, 0,
+                            0, 0, 0, 0, 0, 0};
+    tiff.append(entries, sizeof entries);
+    QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xff\xe1", 2);
+    const int length = payload.size() + 2;
+    segment.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
 std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes) {
     const QString path = QDir(folder).filePath(name);
     QFile file(path);

@@ -25,6 +25,10 @@ bool renew(const std::string& path);
 // start marker, the profile's bytes as given (whole, cut short or garbage).
 QByteArray withIccProfile(const QByteArray& jpeg, const QByteArray& profile);
 
+// The JPEG file's bytes with an EXIF segment that holds only the orientation
+// tag (1 to 8) put in after its start marker.
+QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation);
+
 // Writes bytes as a file and returns its native path.
 std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes);
 

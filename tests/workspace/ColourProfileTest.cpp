@@ -15,6 +15,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +68,8 @@ struct Tagged {
     std::optional<QColorSpace> space;
     // Whether its copy is the very bytes of the untagged file's copy.
     bool copiedAsUntagged;
+    // Whether the file's orientation turns the photo a quarter clockwise, as a phone held upright does.
+    bool turned = false;
 };
 
 // The root mean square difference of the two pictures' colour values, from 0 to
@@ -98,6 +101,8 @@ TEST_F(ColourProfileTest, ThumbnailPreviewAndCopyShowTheColoursOfTheProfile) {
         {"adobe-rgb.jpg", jpeg(QColorSpace::AdobeRgb), QColorSpace::AdobeRgb, false},
         {"prophoto-rgb.jpg", jpeg(QColorSpace::ProPhotoRgb), QColorSpace::ProPhotoRgb, false},
         {"display-p3.jpg", jpeg(QColorSpace::DisplayP3), QColorSpace::DisplayP3, false},
+        {"display-p3-upright.jpg", photos::withOrientation(jpeg(QColorSpace::DisplayP3), 6), QColorSpace::DisplayP3,
+         false, true},
         {"srgb.jpg", jpeg(QColorSpace::SRgb), QColorSpace::SRgb, true},
         {"profile-cut-short.jpg", cutShortProfile(), std::nullopt, true},
     };
@@ -139,10 +144,12 @@ TEST_F(ColourProfileTest, ThumbnailPreviewAndCopyShowTheColoursOfTheProfile) {
                 expected.setColorSpace(*tagged->space);
                 expected.convertToColorSpace(QColorSpace::SRgb);
             }
+            if (tagged->turned)
+                expected = expected.transformed(QTransform().rotate(90));
 
             // The thumbnail: the photo centred across the list's width, as high as the row picture.
             const QImage thumbnail = list->RowPicture(row)->image();
-            const int thumbWidth = thumbnail.height() * 4 / 3;
+            const int thumbWidth = thumbnail.height() * expected.width() / expected.height();
             const QRect inThumbnail((list->Width() - thumbWidth) / 2, 0, thumbWidth, thumbnail.height());
             EXPECT_LT(difference(thumbnail, inThumbnail, expected), 0.01) << "the thumbnail";
 

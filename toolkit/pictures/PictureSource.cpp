@@ -6,6 +6,7 @@
 #include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -146,6 +147,17 @@ QByteArray readWhole(const std::string& path, off_t expectedSize) {
     return bytes;
 }
 
+// The pixels turned as the file's orientation says: mirrored, then turned a
+// quarter clockwise. (The reader's own turning drops the colour space of a
+// picture it turns, so the colours are converted before.)
+QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
+    image = std::move(image).mirrored(transformation & QImageIOHandler::TransformationMirror,
+                                      transformation & QImageIOHandler::TransformationFlip);
+    if (transformation & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
 // The file for the decoder to read in pieces as it goes.
 bool openInPieces(const std::string& path, QFile& file) {
     const int fd = openPlainFile(path);
@@ -170,7 +182,7 @@ QImage PictureSource::read(int denominator, Reading reading) const {
         return {};
     }
     QImageReader reader(reading == Reading::whole ? static_cast<QIODevice*>(&buffer) : &file, format_);
-    reader.setAutoTransform(true);
+    reader.setAutoTransform(false);
     if (denominator > 1 && scalesWhileDecoding_)
         reader.setScaledSize(QSize(ceilDiv(stored_.width(), denominator), ceilDiv(stored_.height(), denominator)));
     QImage image = reader.read();
@@ -186,7 +198,7 @@ QImage PictureSource::read(int denominator, Reading reading) const {
     const QColorSpace colourSpace = image.colorSpace();
     if (colourSpace.isValid() && colourSpace != QColorSpace(QColorSpace::SRgb))
         image.convertToColorSpace(QColorSpace::SRgb);
-    return image;
+    return oriented(std::move(image), reader.transformation());
 }
 
 QImage PictureSource::decode(int denominator, Reading reading) const {
