@@ -66,7 +66,10 @@ QByteArray brokenProfileJpeg(QImage image) {
     if (!image.save(&buffer, "jpeg", 50))
         return {};
     // The profile starts 36 bytes before its signature; its tag table 128 bytes after its start.
-    const qsizetype tags = bytes.indexOf("acsp") - 36 + 128;
+    const qsizetype signature = bytes.indexOf("acsp");
+    if (signature < 36)
+        return {};
+    const qsizetype tags = signature - 36 + 128;
     for (qsizetype i = tags; i < tags + 40 && i < bytes.size(); ++i)
         bytes[i] = char(0xf0 ^ i);
     return bytes;
