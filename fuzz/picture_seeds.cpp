@@ -1,6 +1,8 @@
 // Writes the picture target's seed inputs into the folder given: a few tiny
 // pictures in each format the decoders read, made here rather than kept.
+#include <QBuffer>
 #include <QByteArray>
+#include <QColorSpace>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -54,6 +56,30 @@ QByteArray gif() {
     return bytes;
 }
 
+// A JPEG that carries a colour profile whose tag table is garbage: tag
+// counts, offsets and sizes that point past the profile's end.
+QByteArray brokenProfileJpeg(QImage image) {
+    image.setColorSpace(QColorSpace::AdobeRgb);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "jpeg", 50))
+        return {};
+    // The profile starts 36 bytes before its signature; its tag table 128 bytes after its start.
+    const qsizetype signature = bytes.indexOf("acsp");
+    if (signature < 36)
+        return {};
+    const qsizetype tags = signature - 36 + 128;
+    for (qsizetype i = tags; i < tags + 40 && i < bytes.size(); ++i)
+        bytes[i] = char(0xf0 ^ i);
+    return bytes;
+}
+
+bool writeBytes(const QDir& folder, const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -77,7 +103,13 @@ int main(int argc, char** argv) {
     ok &= write(folder, "tiny.bmp", rgb, "bmp");
     ok &= write(folder, "tiny.tiff", argb, "tiff");
     ok &= write(folder, "tiny.webp", argb, "webp");
-    QFile file(folder.filePath("tiny.gif"));
-    ok &= file.open(QIODevice::WriteOnly) && file.write(gif()) > 0;
+    // Colour profiles, converted to sRGB on decoding, and one that cannot be read.
+    QImage adobeRgb = rgb, displayP3 = argb;
+    adobeRgb.setColorSpace(QColorSpace::AdobeRgb);
+    displayP3.setColorSpace(QColorSpace::DisplayP3);
+    ok &= write(folder, "adobe-rgb.jpg", adobeRgb, "jpeg");
+    ok &= write(folder, "display-p3.png", displayP3, "png");
+    ok &= writeBytes(folder, "broken-profile.jpg", brokenProfileJpeg(rgb));
+    ok &= writeBytes(folder, "tiny.gif", gif());
     return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 
@@ -19,6 +20,14 @@ std::string write(const QString& folder, const QString& name, int width, int hei
 // that nothing decoded from it earlier counts as decoded from it; False when
 // the time could not be set.
 bool renew(const std::string& path);
+
+// The JPEG file's bytes with an ICC colour profile segment put in after its
+// start marker, the profile's bytes as given (whole, cut short or garbage).
+QByteArray withIccProfile(const QByteArray& jpeg, const QByteArray& profile);
+
+// The JPEG file's bytes with an EXIF segment that holds only the orientation
+// tag (1 to 8) put in after its start marker.
+QByteArray withOrientation(const QByteArray& jpeg, quint16 orientation);
 
 // Writes bytes as a file and returns its native path.
 std::string writeBytes(const QString& folder, const QString& name, const QByteArray& bytes);

@@ -1,5 +1,6 @@
 // Pictures opened from files: size from the header, orientation, decoding by
 // content, bad files, scaled drawing, masks and writing JPEG files.
+#include "tests/support/PhotoFiles.h"
 #include "tests/support/RunTime.h"
 
 #include "toolkit/files/FolderItem.h"
@@ -22,19 +23,6 @@
 using namespace tk;
 
 namespace {
-
-// An EXIF APP1 segment that holds only the orientation tag.
-QByteArray exifOrientation(quint16 orientation) {
-    QByteArray tiff("MM\0\x2a\0\0\0\x08", 8);
-    const char entries[] = {0, 1, 1, 0x12, 0, 3, 0, 0, 0, 1, char(orientation >> 8), char(orientation & 0xff), 0, 0,
-                            0, 0, 0, 0, 0, 0};
-    tiff.append(entries, sizeof entries);
-    QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray segment("\xff\xe1", 2);
-    const int length = payload.size() + 2;
-    segment.append(char(length >> 8)).append(char(length & 0xff)).append(payload);
-    return segment;
-}
 
 class PictureTest : public ::testing::Test {
   protected:
@@ -75,14 +63,19 @@ TEST_F(PictureTest, TheSizeComesFromTheHeaderWithTheOrientationApplied) {
     struct Case {
         quint16 orientation;
         int width, height;
+        QPoint red; // where the red half of the stored picture is shown
     };
-    for (Case c : {Case{1, 400, 300}, Case{6, 300, 400}, Case{8, 300, 400}, Case{3, 400, 300}}) {
-        const std::string file = writeBytes("oriented.jpg", jpeg.left(2) + exifOrientation(c.orientation) + jpeg.mid(2));
+    for (Case c : {Case{1, 400, 300, {100, 150}}, Case{2, 400, 300, {300, 150}}, Case{6, 300, 400, {150, 100}},
+                   Case{8, 300, 400, {150, 300}}, Case{3, 400, 300, {300, 150}}}) {
+        const std::string file = writeBytes("oriented.jpg", photos::withOrientation(jpeg, c.orientation));
         auto picture = Picture::open(file);
         ASSERT_TRUE(picture) << c.orientation;
         EXPECT_EQ(picture->Width(), c.width) << c.orientation;
         EXPECT_EQ(picture->Height(), c.height) << c.orientation;
-        EXPECT_EQ(picture->image().size(), QSize(c.width, c.height)) << c.orientation;
+        const QImage shown = picture->image();
+        EXPECT_EQ(shown.size(), QSize(c.width, c.height)) << c.orientation;
+        EXPECT_GT(qRed(shown.pixel(c.red)), 200) << c.orientation;
+        EXPECT_LT(qBlue(shown.pixel(c.red)), 50) << c.orientation;
     }
 }
 

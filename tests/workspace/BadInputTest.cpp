@@ -18,6 +18,7 @@
 #include "workspace/batchNameWindow.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImage>
 #include <QListView>
 #include <QPainter>
@@ -320,6 +321,22 @@ const BadInput cases[] = {
      {.listed = {"a.jpg"},
       .messages = {"1 photo could not be read, so no copy of it was saved."},
       .shown = "a.jpg"}},
+    {"a JPEG whose colour profile is cut short is shown and copied as its numbers are",
+     [](Scene& s) {
+         const QByteArray profile = QColorSpace(QColorSpace::AdobeRgb).iccProfile();
+         s.photo("a.jpg", photos::withIccProfile(jpegBytes(640, 480), profile.left(profile.size() / 2)));
+     },
+     loadAndSave,
+     {.listed = {"a.jpg"}, .copies = {"a.jpg"}, .shown = "a.jpg"}},
+    {"a JPEG whose colour profile is garbage is shown and copied as its numbers are",
+     [](Scene& s) {
+         QByteArray profile = QColorSpace(QColorSpace::DisplayP3).iccProfile();
+         for (qsizetype i = 128; i < profile.size(); ++i) // the tag table and the tags
+             profile[i] = char(i * 2654435761u >> 13);
+         s.photo("a.jpg", photos::withIccProfile(jpegBytes(640, 480), profile));
+     },
+     loadAndSave,
+     {.listed = {"a.jpg"}, .copies = {"a.jpg"}, .shown = "a.jpg"}},
     {"a JPEG that claims to be larger than it is",
      [](Scene& s) { s.photo("a.jpg", claimingSize(jpegBytes(64, 48), 2000, 1500)); },
      loadAndSave,

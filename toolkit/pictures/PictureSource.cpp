@@ -3,8 +3,10 @@
 #include "toolkit/pictures/LevelCache.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -145,6 +147,17 @@ QByteArray readWhole(const std::string& path, off_t expectedSize) {
     return bytes;
 }
 
+// The pixels turned as the file's orientation says: mirrored, then turned a
+// quarter clockwise. (The reader's own turning drops the colour space of a
+// picture it turns, so the colours are converted before.)
+QImage oriented(QImage image, QImageIOHandler::Transformations transformation) {
+    image = std::move(image).mirrored(transformation & QImageIOHandler::TransformationMirror,
+                                      transformation & QImageIOHandler::TransformationFlip);
+    if (transformation & QImageIOHandler::TransformationRotate90)
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
 // The file for the decoder to read in pieces as it goes.
 bool openInPieces(const std::string& path, QFile& file) {
     const int fd = openPlainFile(path);
@@ -169,7 +182,7 @@ QImage PictureSource::read(int denominator, Reading reading) const {
         return {};
     }
     QImageReader reader(reading == Reading::whole ? static_cast<QIODevice*>(&buffer) : &file, format_);
-    reader.setAutoTransform(true);
+    reader.setAutoTransform(false);
     if (denominator > 1 && scalesWhileDecoding_)
         reader.setScaledSize(QSize(ceilDiv(stored_.width(), denominator), ceilDiv(stored_.height(), denominator)));
     QImage image = reader.read();
@@ -178,7 +191,14 @@ QImage PictureSource::read(int denominator, Reading reading) const {
     if (image.format() != QImage::Format_RGB32 && image.format() != QImage::Format_ARGB32_Premultiplied)
         image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                               : QImage::Format_RGB32);
-    return image;
+    // Pixels are drawn and written as sRGB: a file whose profile says otherwise
+    // has its numbers converted here, at whatever level is decoded. Files with
+    // no profile, an sRGB one or one the reader could not make sense of (an
+    // invalid colour space) keep their numbers as they are.
+    const QColorSpace colourSpace = image.colorSpace();
+    if (colourSpace.isValid() && colourSpace != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+    return oriented(std::move(image), reader.transformation());
 }
 
 QImage PictureSource::decode(int denominator, Reading reading) const {

@@ -39,7 +39,8 @@ class PictureSource {
     // fastest; or in pieces as the decoder asks for them, which holds far less
     // memory where many decodes run side by side.
     enum class Reading { whole, inPieces };
-    // The pixels at 1/denominator of the size (1, 2, 4 or 8), oriented; a null
+    // The pixels at 1/denominator of the size (1, 2, 4 or 8), oriented and in
+    // sRGB (converted from the colour profile the file carries); a null
     // image when the file cannot be decoded after all.
     QImage decode(int denominator, Reading reading = Reading::whole) const;
 
