@@ -118,6 +118,9 @@ TEST_F(ColourProfileTest, ThumbnailPreviewAndCopyShowTheColoursOfTheProfile) {
             {"display-p3-upright.jpg", photos::withOrientation(jpeg(QColorSpace::DisplayP3), 6),
              QColorSpace::DisplayP3, false, true},
             {"srgb.jpg", jpeg(QColorSpace::SRgb), QColorSpace::SRgb, true},
+            // What a PNG's gamma and chromaticity chunks say of an ordinary file.
+            {"srgb-primaries-gamma-2.2.jpg", jpeg(QColorSpace(QColorSpace::Primaries::SRgb, 2.2f)), std::nullopt,
+             true},
             {"profile-cut-short.jpg", cutShortProfile(), std::nullopt, true},
         };
         photos::writeBytes(photos, "untagged.jpg", jpeg(std::nullopt));

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QTransform>
 
+#include <cmath>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,6 +148,15 @@ QByteArray readWhole(const std::string& path, off_t expectedSize) {
     return bytes;
 }
 
+// sRGB itself, or sRGB's primaries with a plain 2.2 curve: what the gamma and
+// chromaticity chunks of a PNG written by many tools say of an ordinary sRGB
+// file, which keeps its numbers (the two curves part only in deep shadows).
+bool meansSRgb(const QColorSpace& space) {
+    return space == QColorSpace(QColorSpace::SRgb) ||
+           (space.primaries() == QColorSpace::Primaries::SRgb &&
+            space.transferFunction() == QColorSpace::TransferFunction::Gamma && std::abs(space.gamma() - 2.2f) < 0.01f);
+}
+
 // The pixels turned as the file's orientation says: mirrored, then turned a
 // quarter clockwise. (The reader's own turning drops the colour space of a
 // picture it turns, so the colours are converted before.)
@@ -196,7 +206,7 @@ QImage PictureSource::read(int denominator, Reading reading) const {
     // no profile, an sRGB one or one the reader could not make sense of (an
     // invalid colour space) keep their numbers as they are.
     const QColorSpace colourSpace = image.colorSpace();
-    if (colourSpace.isValid() && colourSpace != QColorSpace(QColorSpace::SRgb))
+    if (colourSpace.isValid() && !meansSRgb(colourSpace))
         image.convertToColorSpace(QColorSpace::SRgb);
     return oriented(std::move(image), reader.transformation());
 }
