@@ -266,6 +266,13 @@ void ListboxView::paintEvent(QPaintEvent* event) {
     }
 }
 
+void ListboxView::scrollContentsBy(int dx, int dy) {
+    QListView::scrollContentsBy(dx, dy);
+    // Scrolling moves the pixels drawn so far, the ring with them.
+    if (hasFocus())
+        viewport()->update();
+}
+
 void ListboxView::focusInEvent(QFocusEvent* event) {
     QListView::focusInEvent(event);
     viewport()->update();
