@@ -76,18 +76,27 @@ bool Graphics::DrawPicture(const Ref<Picture>& picture, int x, int y) {
     return true;
 }
 
+QRect onDeviceGrid(const QRect& rect, double ratio) {
+    return QRect(QPoint(qRound(rect.left() * ratio), qRound(rect.top() * ratio)),
+                 QPoint(qRound((rect.right() + 1) * ratio) - 1, qRound((rect.bottom() + 1) * ratio) - 1));
+}
+
+QImage scaledToDevice(const Ref<Picture>& picture, const QRect& wanted, const QSize& size) {
+    QRect source;
+    const QImage pixels = picture->pixelsFor(wanted, size, source);
+    if (pixels.isNull() || source.isEmpty())
+        return {};
+    return source.size() == size ? pixels.copy(source) : scaledPixels(pixels, source, size);
+}
+
 bool Graphics::drawAtDevicePixels(const Ref<Picture>& picture, const QRect& wanted, const QRect& destination) {
-    // The destination's edges on the device's pixel grid.
     const double r = ratio();
-    const QRect device(QPoint(qRound(destination.left() * r), qRound(destination.top() * r)),
-                       QPoint(qRound((destination.right() + 1) * r) - 1, qRound((destination.bottom() + 1) * r) - 1));
+    const QRect device = onDeviceGrid(destination, r);
     if (device.isEmpty())
         return false;
-    QRect source;
-    const QImage pixels = picture->pixelsFor(wanted, device.size(), source);
-    if (pixels.isNull() || source.isEmpty())
+    QImage scaled = scaledToDevice(picture, wanted, device.size());
+    if (scaled.isNull())
         return false;
-    QImage scaled = source.size() == device.size() ? pixels.copy(source) : scaledPixels(pixels, source, device.size());
     scaled.setDevicePixelRatio(r);
     painter_->drawImage(QPointF(device.topLeft()) / r, scaled);
     return true;

@@ -5,6 +5,7 @@
 
 class QImage;
 class QRect;
+class QSize;
 class QPainter;
 
 namespace tk {
@@ -50,5 +51,12 @@ class Graphics {
     int width_ = 0, height_ = 0;
     Color foreColor_ = RGB(0, 0, 0);
 };
+
+// Toolkit-internal. The rectangle's edges on the pixel grid of a device with
+// that many pixels per pixel.
+QRect onDeviceGrid(const QRect& rect, double ratio);
+// The source rectangle of the picture scaled to that many device pixels; null
+// when there is nothing to draw.
+QImage scaledToDevice(const Ref<Picture>& picture, const QRect& wanted, const QSize& size);
 
 } // namespace tk

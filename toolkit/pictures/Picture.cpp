@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QtMath>
 
 #include <algorithm>
 #include <map>
@@ -211,25 +210,38 @@ namespace {
 // The steps drawn again onto pixels of ratio times that size; null when a
 // picture they draw from has changed since.
 QImage drawAgain(const QSize& size, const std::vector<PictureStep>& steps, double ratio) {
-    QImage pixels(qCeil(size.width() * ratio), qCeil(size.height() * ratio),
-                  QImage::Format_ARGB32_Premultiplied);
+    const QRect device = onDeviceGrid(QRect(QPoint(0, 0), size), ratio);
+    for (const PictureStep& step : steps)
+        if (step.source && step.source->generation() != step.sourceGeneration)
+            return {};
+    // A first step that covers the whole picture gives the pixels as they are:
+    // drawn onto nothing, they would stay the same.
+    auto step = steps.begin();
+    QImage pixels;
+    if (step->source && step->target == QRect(QPoint(0, 0), size)) {
+        pixels = scaledToDevice(step->source, step->sourceRect, device.size());
+        ++step;
+    } else {
+        pixels = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
+        if (!pixels.isNull())
+            pixels.fill(Qt::transparent);
+    }
     if (pixels.isNull())
         return pixels;
-    pixels.fill(Qt::transparent);
     pixels.setDevicePixelRatio(ratio);
+    if (step == steps.end())
+        return pixels;
     QPainter painter(&pixels);
     Graphics g(painter, size.width(), size.height());
-    for (const PictureStep& step : steps) {
-        const QRect& t = step.target;
-        if (!step.source) {
-            g.setForeColor(step.color);
+    for (; step != steps.end(); ++step) {
+        const QRect& t = step->target;
+        const QRect& s = step->sourceRect;
+        if (step->source) {
+            g.DrawPicture(step->source, t.x(), t.y(), t.width(), t.height(), s.x(), s.y(), s.width(), s.height());
+        } else {
+            g.setForeColor(step->color);
             g.FillRect(t.x(), t.y(), t.width(), t.height());
-            continue;
         }
-        if (step.source->generation() != step.sourceGeneration)
-            return {};
-        const QRect& s = step.sourceRect;
-        g.DrawPicture(step.source, t.x(), t.y(), t.width(), t.height(), s.x(), s.y(), s.width(), s.height());
     }
     return pixels;
 }
