@@ -2,6 +2,7 @@
 // and again while the window is resized.
 #include "bench/AppSession.h"
 #include "bench/Fixtures.h"
+#include "tests/support/ScopedVariable.h"
 
 #include "workspace/MainWindow.h"
 
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace {
@@ -137,5 +139,32 @@ void BM_LiveResizeRepaint(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_LiveResizeRepaint)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The two above on a screen of the argument's scale (QT_SCALE_FACTOR, which the
+// application reads as it starts): the same window sizes, painted at that many
+// device pixels per pixel.
+void BM_SelectPhotoAtScale(benchmark::State& state) {
+    const ScopedVariable scale("QT_SCALE_FACTOR", std::to_string(state.range(0)));
+    BM_SelectPhotoFirstTime(state);
+}
+BENCHMARK(BM_SelectPhotoAtScale)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
+void BM_LiveResizeAtScale(benchmark::State& state) {
+    const ScopedVariable scale("QT_SCALE_FACTOR", std::to_string(state.range(0)));
+    BM_LiveResizeRepaint(state);
+}
+BENCHMARK(BM_LiveResizeAtScale)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -178,6 +178,40 @@ TEST_F(PictureTest, ScaledDrawingKeepsTheContentInPlace) {
     EXPECT_EQ(second->image(), drawn);
 }
 
+TEST_F(PictureTest, APictureDrawnFromOthersIsDrawnAgainAtADenserScreensPixels) {
+    auto photo = Picture::open(writeImage("big.jpg", halves(4000, 3000), "jpeg"));
+    ASSERT_TRUE(photo);
+    auto made = [&] {
+        auto target = newPicture(200, 100);
+        auto g = target->Graphics();
+        g->setForeColor(RGB(232, 232, 232));
+        g->FillRect(0, 0, 200, 100);
+        g->DrawPicture(photo, 0, 0, 133, 100, 0, 0, 4000, 3000);
+        return target;
+    };
+    auto target = made();
+    const QImage sharp = target->imageAt(2.0);
+    EXPECT_EQ(sharp.size(), QSize(400, 200));
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_GT(qRed(sharp.pixel(20, 100)), 200);
+    EXPECT_GT(qBlue(sharp.pixel(250, 100)), 200);
+    EXPECT_EQ(sharp.pixel(300, 100), qRgb(232, 232, 232));
+    EXPECT_EQ(target->imageAt(1.0), target->image());
+    EXPECT_EQ(target->Width(), 200) << "its size stays";
+
+    // Drawn into otherwise, or drawn from a picture changed since: its own pixels, as they are.
+    auto drawnInto = made();
+    drawnInto->mutableImage().setPixel(0, 0, qRgb(0, 255, 0));
+    auto sourceChanged = made();
+    photo->mutableImage().fill(Qt::green);
+    for (const Ref<Picture>& picture : {drawnInto, sourceChanged}) {
+        const QImage shown = picture->imageAt(2.0);
+        EXPECT_EQ(shown.devicePixelRatio(), 1.0);
+        EXPECT_EQ(shown, picture->image());
+    }
+    EXPECT_GT(qRed(sourceChanged->image().pixel(10, 50)), 200);
+}
+
 TEST(PictureLevels, TheSmallestLevelThatCoversTheDestination) {
     struct Case {
         QSize full, source, destination;

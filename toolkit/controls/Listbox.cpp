@@ -100,14 +100,20 @@ void Listbox::setCell(int row, int column, const std::string& text) {
 
 void Listbox::setRowPicture(int row, const Ref<Picture>& picture) {
     ListboxModel& model = rows();
-    model.setPicture(row, picture ? QPixmap::fromImage(picture->image()) : QPixmap());
+    // Drawn at the screen's device pixels; the row keeps the picture's own size.
+    model.setPicture(row,
+                     picture ? QPixmap::fromImage(picture->imageAt(view()->devicePixelRatio())) : QPixmap());
 }
 
 Ref<Picture> Listbox::RowPicture(int row) const {
     const ListboxModel& model = rows();
     if (!model.has(row) || model.row(row).picture.isNull())
         return nullptr;
-    return makeRef<Picture>(model.row(row).picture.toImage());
+    const QPixmap& shown = model.row(row).picture;
+    if (shown.devicePixelRatio() == 1.0)
+        return makeRef<Picture>(shown.toImage());
+    return makeRef<Picture>(shown.toImage().scaled(shown.deviceIndependentSize().toSize(),
+                                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 int Listbox::ListIndex() const {

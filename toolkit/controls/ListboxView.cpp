@@ -261,6 +261,35 @@ bool ListboxView::acceptsDrop(const QMimeData* data) const {
            std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
 }
 
+void ListboxView::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    // The list shows that it has the keyboard focus by a ring in the highlight
+    // colour along its inner edge, whether or not its current row shows one.
+    if (hasFocus()) {
+        QPainter painter(viewport());
+        const QRect inside = viewport()->rect();
+        painter.setClipRegion(QRegion(inside).subtracted(QRegion(inside.adjusted(2, 2, -2, -2))));
+        painter.fillRect(inside, palette().brush(QPalette::Active, QPalette::Highlight));
+    }
+}
+
+void ListboxView::scrollContentsBy(int dx, int dy) {
+    QListView::scrollContentsBy(dx, dy);
+    // Scrolling moves the pixels drawn so far, the ring with them.
+    if (hasFocus())
+        viewport()->update();
+}
+
+void ListboxView::focusInEvent(QFocusEvent* event) {
+    QListView::focusInEvent(event);
+    viewport()->update();
+}
+
+void ListboxView::focusOutEvent(QFocusEvent* event) {
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
 void ListboxView::keyPressEvent(QKeyEvent* event) {
     if (owner_) {
         const std::string key = keyName(*event);

@@ -6,8 +6,13 @@
 #include "toolkit/windows/WindowWidget.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace tk {
 
@@ -27,6 +32,38 @@ void ToolButton::setIcon(Ref<Picture> icon) {
     icon_ = std::move(icon);
     action()->setIcon(icon_ ? QIcon(QPixmap::fromImage(icon_->image())) : QIcon());
 }
+
+namespace {
+// A tool button used from the keyboard: Return presses it, as Space does, and
+// while it has the focus it is outlined in the highlight colour, as push buttons are.
+class KeyboardUse : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (!button)
+            return false;
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter)
+                return false;
+            button->animateClick();
+            return true;
+        }
+        if (event->type() == QEvent::Paint && button->hasFocus()) {
+            static_cast<QObject*>(button)->event(event);
+            QPainter painter(button);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(button->palette().color(QPalette::Active, QPalette::Highlight), 1.5));
+            painter.drawRoundedRect(QRectF(button->rect()).adjusted(1, 1, -1, -1), 2, 2);
+            return true;
+        }
+        return false;
+    }
+};
+} // namespace
 
 Toolbar::Toolbar() : RectControl(new QToolBar()) {
     QToolBar* b = bar();
@@ -54,8 +91,39 @@ void Toolbar::Append(const Ref<ToolItem>& item) {
     QAction* action = deref(item.get()).action();
     items_.push_back(item);
     bar()->addAction(action);
+    // Tool buttons take focus from the keyboard only, so that a click leaves the focus where it was.
+    if (QWidget* button = bar()->widgetForAction(action)) {
+        button->setFocusPolicy(Qt::TabFocus);
+        button->installEventFilter(new KeyboardUse(button));
+    }
     ToolItem* pressed = item.get();
     QObject::connect(action, &QAction::triggered, bar(), [this, pressed] { Action.raise(*this, *pressed); });
+}
+
+void Toolbar::raiseOpen() {
+    placeButtonsLastInTabOrder();
+    Open.raise(*this);
+}
+
+void Toolbar::placeButtonsLastInTabOrder() {
+    std::vector<QWidget*> buttons;
+    for (const Ref<ToolItem>& item : items_)
+        if (QWidget* button = bar()->widgetForAction(item->action()))
+            buttons.push_back(button);
+    if (buttons.empty())
+        return;
+    // The window's focus chain runs round through the window: the widgets before
+    // it are the last. Qt orders only widgets that take focus.
+    QWidget* last = bar()->window()->previousInFocusChain();
+    while (last != bar()->window() &&
+           (last->focusPolicy() == Qt::NoFocus || std::find(buttons.begin(), buttons.end(), last) != buttons.end()))
+        last = last->previousInFocusChain();
+    if (last == bar()->window())
+        return;
+    for (QWidget* button : buttons) {
+        QWidget::setTabOrder(last, button);
+        last = button;
+    }
 }
 
 Ref<ToolItem> Toolbar::Item(int index) const {

@@ -66,13 +66,15 @@ class Toolbar : public RectControl {
     // Raised with the item the user pressed.
     Event<void(Toolbar&, ToolItem&)> Action;
     Event<void(Toolbar&)> Open;
-    void raiseOpen() override { Open.raise(*this); }
+    // By then the window holds all its controls: the buttons come after them in the Tab order.
+    void raiseOpen() override;
 
     void attachTo(Window& window) override;
     void followContentSize(int, int) override {}
 
   private:
     QToolBar* bar() const;
+    void placeButtonsLastInTabOrder();
     std::vector<Ref<ToolItem>> items_;
 };
 

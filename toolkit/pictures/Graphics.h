@@ -4,13 +4,18 @@
 #include "toolkit/core/Ref.h"
 
 class QImage;
+class QRect;
+class QSize;
 class QPainter;
 
 namespace tk {
 
 class Picture;
+struct PictureStep;
 
 // A drawing surface: a picture's pixels, or a control while it paints.
+// Sizes and positions are in the surface's own pixels. On a screen with more
+// device pixels than that, pictures are drawn at the device pixels they cover.
 class Graphics {
   public:
     // Draws into the picture.
@@ -33,14 +38,25 @@ class Graphics {
                      int sourceY, int sourceWidth, int sourceHeight);
 
   private:
-    template <class F> void paint(F&& draw);
+    // Draws into the target picture, which keeps the step, or with the painter.
+    template <class F> void paint(const PictureStep& step, F&& draw);
     // Pixels covering the whole target picture become its own, uncopied.
-    bool adopt(int x, int y, const QImage& pixels);
+    bool adopt(int x, int y, const QImage& pixels, const PictureStep& step);
+    // The device pixels per pixel of the surface: the screen's, for a painter on a control.
+    double ratio() const;
+    bool drawAtDevicePixels(const Ref<Picture>& picture, const QRect& wanted, const QRect& destination);
 
     Picture* target_ = nullptr;
     QPainter* painter_ = nullptr;
     int width_ = 0, height_ = 0;
     Color foreColor_ = RGB(0, 0, 0);
 };
+
+// Toolkit-internal. The rectangle's edges on the pixel grid of a device with
+// that many pixels per pixel.
+QRect onDeviceGrid(const QRect& rect, double ratio);
+// The source rectangle of the picture scaled to that many device pixels; null
+// when there is nothing to draw.
+QImage scaledToDevice(const Ref<Picture>& picture, const QRect& wanted, const QSize& size);
 
 } // namespace tk

@@ -4,6 +4,7 @@
 #include "toolkit/pictures/DecodeAhead.h"
 #include "toolkit/pictures/Graphics.h"
 #include "toolkit/pictures/PictureSource.h"
+#include "toolkit/pictures/PictureStep.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <map>
 #include <mutex>
+#include <optional>
+#include <vector>
 
 namespace tk {
 
@@ -27,6 +30,23 @@ struct Picture::Impl {
     QImage own;
     bool blank = false;
     Ref<Picture> mask;
+    // The steps that drew a new picture, while all its drawing was such steps.
+    std::optional<std::vector<PictureStep>> steps;
+    std::uint64_t generation = 0;
+    // The picture last drawn again from its steps, at the ratio it carries.
+    QImage drawnAgain;
+
+    // The pixels are about to change by that step, or by drawing that keeps no step.
+    // A picture drawn in more steps than a few is drawn from its own pixels only.
+    void changing(const PictureStep* step, bool stepKept) {
+        constexpr std::size_t mostSteps = 64;
+        ++generation;
+        drawnAgain = QImage();
+        if (steps && step && stepKept && steps->size() < mostSteps)
+            steps->push_back(*step);
+        else
+            steps.reset();
+    }
 
     QImage level(int denominator) const {
         auto it = levels.find(denominator);
@@ -55,11 +75,14 @@ Picture::Picture(std::unique_ptr<Impl> impl) : d_(std::move(impl)) {}
 Picture::Picture(int width, int height) : d_(std::make_unique<Impl>()) {
     d_->size = QSize(width, height);
     d_->blank = true;
+    d_->steps.emplace();
 }
 
 Picture::Picture(const QImage& image) : d_(std::make_unique<Impl>()) {
     d_->own = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                             : QImage::Format_RGB32);
+    // Its pixels are its size, whatever screen they were made for.
+    d_->own.setDevicePixelRatio(1.0);
     d_->size = d_->own.size();
 }
 
@@ -96,8 +119,26 @@ Ref<Picture> Picture::Mask(bool create) {
     return d_->mask;
 }
 
-QImage& Picture::mutableImage() {
+bool Picture::keepsSteps() const {
     std::lock_guard lock(d_->mutex);
+    return d_->steps.has_value();
+}
+
+bool Picture::canKeep(const PictureStep* step) const {
+    // A source that is drawn from steps itself would draw from its own pixels
+    // only, and pictures that hold each other would never be freed.
+    return step && (!step->source || (step->source.get() != this && !step->source->keepsSteps()));
+}
+
+std::uint64_t Picture::generation() const {
+    std::lock_guard lock(d_->mutex);
+    return d_->generation;
+}
+
+QImage& Picture::mutableImage(const PictureStep* step) {
+    const bool stepKept = canKeep(step);
+    std::lock_guard lock(d_->mutex);
+    d_->changing(step, stepKept);
     if (d_->source) {
         d_->own = d_->level(1);
         if (d_->own.isNull()) {
@@ -112,10 +153,12 @@ QImage& Picture::mutableImage() {
     return d_->own;
 }
 
-bool Picture::adoptPixels(const QImage& pixels) {
+bool Picture::adoptPixels(const QImage& pixels, const PictureStep& step) {
+    const bool stepKept = canKeep(&step);
     std::lock_guard lock(d_->mutex);
     if (pixels.size() != d_->size || d_->source || !(d_->blank || !pixels.hasAlphaChannel()))
         return false;
+    d_->changing(&step, stepKept);
     d_->own = pixels;
     d_->blank = false;
     return true;
@@ -161,6 +204,74 @@ QImage Picture::image() const {
         mask = d_->mask;
     }
     return mask ? withMask(pixels, mask->image()) : pixels;
+}
+
+namespace {
+// The steps drawn again onto pixels of ratio times that size; null when a
+// picture they draw from has changed since.
+QImage drawAgain(const QSize& size, const std::vector<PictureStep>& steps, double ratio) {
+    const QRect device = onDeviceGrid(QRect(QPoint(0, 0), size), ratio);
+    for (const PictureStep& step : steps)
+        if (step.source && step.source->generation() != step.sourceGeneration)
+            return {};
+    // A first step that covers the whole picture gives the pixels as they are:
+    // drawn onto nothing, they would stay the same.
+    auto step = steps.begin();
+    QImage pixels;
+    if (step->source && step->target == QRect(QPoint(0, 0), size)) {
+        pixels = scaledToDevice(step->source, step->sourceRect, device.size());
+        ++step;
+    } else {
+        pixels = QImage(device.size(), QImage::Format_ARGB32_Premultiplied);
+        if (!pixels.isNull())
+            pixels.fill(Qt::transparent);
+    }
+    if (pixels.isNull())
+        return pixels;
+    pixels.setDevicePixelRatio(ratio);
+    if (step == steps.end())
+        return pixels;
+    QPainter painter(&pixels);
+    Graphics g(painter, size.width(), size.height());
+    for (; step != steps.end(); ++step) {
+        const QRect& t = step->target;
+        const QRect& s = step->sourceRect;
+        if (step->source) {
+            g.DrawPicture(step->source, t.x(), t.y(), t.width(), t.height(), s.x(), s.y(), s.width(), s.height());
+        } else {
+            g.setForeColor(step->color);
+            g.FillRect(t.x(), t.y(), t.width(), t.height());
+        }
+    }
+    return pixels;
+}
+} // namespace
+
+QImage Picture::imageAt(double ratio) const {
+    std::vector<PictureStep> steps;
+    Ref<Picture> mask;
+    std::uint64_t generation = 0;
+    {
+        std::lock_guard lock(d_->mutex);
+        if (ratio > 1.0 && !d_->drawnAgain.isNull() && d_->drawnAgain.devicePixelRatio() == ratio)
+            return d_->drawnAgain;
+        if (ratio > 1.0 && d_->steps)
+            steps = *d_->steps;
+        mask = d_->mask;
+        generation = d_->generation;
+    }
+    QImage drawn = steps.empty() ? QImage() : drawAgain(d_->size, steps, ratio);
+    if (drawn.isNull())
+        return image();
+    if (mask) {
+        drawn = withMask(drawn, mask->image());
+        drawn.setDevicePixelRatio(ratio);
+    }
+    // Kept for the next paint, unless the pixels changed meanwhile (a mask may change unseen).
+    std::lock_guard lock(d_->mutex);
+    if (d_->generation == generation && !mask)
+        d_->drawnAgain = drawn;
+    return drawn;
 }
 
 QImage Picture::pixelsFor(const QRect& source, const QSize& destination, QRect& sourceInPixels) const {

@@ -2,6 +2,7 @@
 
 #include "toolkit/core/Ref.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,7 @@ namespace tk {
 
 class FolderItem;
 class Graphics;
+struct PictureStep;
 
 // A 32-bit ARGB picture. A picture opened from a file knows its size from the
 // file's header (with the EXIF orientation applied) and decodes its pixels when
@@ -53,17 +55,28 @@ class Picture {
 
     // Toolkit-internal. The full-size pixels, mask applied.
     QImage image() const;
+    // The pixels for a surface of that device pixel ratio, with that ratio
+    // set on the image when it is not 1. A new picture that was only filled
+    // and drawn into from other pictures is drawn again at ratio times its
+    // size, from their own pixels, so that it shows as sharp as the screen
+    // allows while its size stays the same; any other gives its own pixels.
+    QImage imageAt(double ratio) const;
     // Pixels that serve drawing the source rectangle into a destination of
     // that size: a decoded level, with the source rectangle in its coordinates.
     QImage pixelsFor(const QRect& source, const QSize& destination, QRect& sourceInPixels) const;
-    // The pixels to draw into.
-    QImage& mutableImage();
+    // The pixels to draw into, for the step Graphics draws there; any other
+    // drawing (no step) is not kept, and the picture then shows its own pixels only.
+    QImage& mutableImage(const PictureStep* step = nullptr);
     // Takes pixels that cover the whole picture as its own, when drawing them
     // into it would give the same result: the picture is still blank, or the
     // pixels are opaque. Returns False when they must be drawn instead.
-    bool adoptPixels(const QImage& pixels);
+    bool adoptPixels(const QImage& pixels, const PictureStep& step);
+    // Counts the changes of the pixels.
+    std::uint64_t generation() const;
 
   private:
+    bool keepsSteps() const;
+    bool canKeep(const PictureStep* step) const;
     struct Impl;
     std::unique_ptr<Impl> d_;
     explicit Picture(std::unique_ptr<Impl> impl);
