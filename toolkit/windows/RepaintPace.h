@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tk {
+
+// Toolkit-internal: while a long loop runs, windows are repainted at the
+// display's pace rather than after every item. A loop asks for a redraw after
+// each item; an update request that comes within a frame of the last one let
+// through is held and delivered at the next frame, once for each window that
+// asked. Input, and with it Ctrl+period, is never held. Installed on the
+// application object that exists now.
+void installRepaintPace();
+
+} // namespace tk
