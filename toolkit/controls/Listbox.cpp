@@ -93,14 +93,14 @@ void Listbox::setCell(int row, int column, const std::string& text) {
 
 void Listbox::setRowPicture(int row, const Ref<Picture>& picture) {
     ListboxModel& model = rows();
-    model.setPicture(row, picture ? QPixmap::fromImage(picture->image()) : QPixmap());
+    model.setPicture(row, picture ? ListboxRowPicture(picture->image()) : ListboxRowPicture());
 }
 
 Ref<Picture> Listbox::RowPicture(int row) const {
     const ListboxModel& model = rows();
     if (!model.has(row) || model.row(row).picture.isNull())
         return nullptr;
-    return makeRef<Picture>(model.row(row).picture.toImage());
+    return makeRef<Picture>(model.row(row).picture.whole());
 }
 
 int Listbox::ListIndex() const {

@@ -80,7 +80,7 @@ std::string ListboxModel::cell(int row, int column) const {
 
 void ListboxModel::append(const std::string& text) {
     beginInsertRows(QModelIndex(), count(), count());
-    rows_.push_back(Row{nextId_++, {text}, QPixmap()});
+    rows_.push_back(Row{nextId_++, {text}, ListboxRowPicture()});
     endInsertRows();
 }
 
@@ -97,7 +97,7 @@ void ListboxModel::setCell(int row, int column, const std::string& text) {
         emit dataChanged(index(row), index(row), {Qt::AccessibleTextRole});
 }
 
-void ListboxModel::setPicture(int row, QPixmap picture) {
+void ListboxModel::setPicture(int row, ListboxRowPicture picture) {
     if (!has(row))
         return;
     rows_[std::size_t(row)].picture = std::move(picture);
@@ -173,7 +173,7 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             const qreal ratio = row.picture.devicePixelRatio();
             const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio,
                                 QSizeF(visible.size()) * ratio);
-            painter->drawPixmap(QRectF(visible), row.picture, source);
+            row.picture.draw(*painter, QRectF(visible), source);
         }
         textLeft = target.right() + 1 + textMargin;
     }

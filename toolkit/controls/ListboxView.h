@@ -2,9 +2,10 @@
 
 // The Qt side of a Listbox: its rows, how a row is drawn, and the view that
 // takes the list's keys and drops. Toolkit-internal.
+#include "toolkit/controls/ListboxRowPicture.h"
+
 #include <QAbstractListModel>
 #include <QListView>
-#include <QPixmap>
 #include <QStyledItemDelegate>
 
 #include <cstdint>
@@ -21,7 +22,7 @@ class ListboxModel : public QAbstractListModel {
     struct Row {
         std::uint64_t id; // stays with the row while rows above it come and go
         std::vector<std::string> cells;
-        QPixmap picture;
+        ListboxRowPicture picture;
     };
 
     explicit ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -40,7 +41,7 @@ class ListboxModel : public QAbstractListModel {
 
     void append(const std::string& text);
     void setCell(int row, int column, const std::string& text);
-    void setPicture(int row, QPixmap picture);
+    void setPicture(int row, ListboxRowPicture picture);
     void remove(int row);
     void clear();
 
