@@ -37,6 +37,15 @@ QRect beyondGround(const QImage& image, QRgb ground) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+bool opaque(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (!std::all_of(pixels, pixels + image.width(), [](QRgb pixel) { return qAlpha(pixel) == 255; }))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 ListboxRowPicture::ListboxRowPicture(const QImage& picture) : size_(picture.size()) {
@@ -45,26 +54,32 @@ ListboxRowPicture::ListboxRowPicture(const QImage& picture) : size_(picture.size
     ratio_ = picture.devicePixelRatio();
     const QImage image = picture.format() == QImage::Format_RGB32 ? picture
                          : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    format_ = image.format();
     ground_ = reinterpret_cast<const QRgb*>(image.constScanLine(0))[0];
     const QRect inner = beyondGround(image, ground_);
     innerAt_ = inner.topLeft();
-    if (inner == image.rect())
-        inner_ = image;
-    else if (!inner.isEmpty())
-        inner_ = image.copy(inner);
+    if (inner.isEmpty())
+        return;
+    inner_ = inner == image.rect() ? image : image.copy(inner);
+    // Opaque pixels (a photo's) take three bytes each.
+    if (!inner_.hasAlphaChannel() || opaque(inner_))
+        inner_ = std::move(inner_).convertToFormat(QImage::Format_RGB888);
 }
 
 QImage ListboxRowPicture::whole() const {
     if (isNull())
         return {};
-    if (inner_.size() == size_)
-        return inner_;
-    QImage image(size_, inner_.isNull() ? QImage::Format_ARGB32_Premultiplied : inner_.format());
-    image.fill(ground_);
-    if (!inner_.isNull()) {
-        QPainter painter(&image);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(innerAt_, inner_);
+    QImage image;
+    if (inner_.size() == size_) {
+        image = inner_.convertToFormat(format_);
+    } else {
+        image = QImage(size_, format_);
+        image.fill(ground_);
+        if (!inner_.isNull()) {
+            QPainter painter(&image);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(innerAt_, inner_);
+        }
     }
     image.setDevicePixelRatio(ratio_);
     return image;

@@ -30,7 +30,9 @@ class ListboxRowPicture {
   private:
     QSize size_;
     qreal ratio_ = 1;
-    // The colour of the bands, premultiplied; the pixels inside them, where they lie.
+    QImage::Format format_ = QImage::Format_ARGB32_Premultiplied;
+    // The colour of the bands, premultiplied; the pixels inside them (three bytes a
+    // pixel where all are opaque), and where they lie.
     QRgb ground_ = 0;
     QImage inner_;
     QPoint innerAt_;
