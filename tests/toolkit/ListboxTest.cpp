@@ -295,6 +295,26 @@ TEST_F(ListboxTest, CellBackgroundPaintDrawsUnderThePictureAndReplacesTheHighlig
               view()->palette().color(QPalette::Active, QPalette::Highlight));
 }
 
+// During a long loop the list lays its rows out at the display's pace: a row
+// selected is laid out (and scrolled to) at once, the others by the next frame.
+TEST_F(ListboxTest, RowsAddedDuringALongLoopAreLaidOutByTheNextFrameAndASelectedOneAtOnce) {
+    const auto shown = [&](int row) { return view()->visualRect(view()->model()->index(row, 0)); };
+    {
+        tk::LongLoop loop;
+        for (int i = 0; i < 100; ++i) {
+            list->AddRow("row");
+            tk::backgroundTasks();
+        }
+        list->AddRow("selected");
+        list->setListIndex(list->LastIndex());
+        EXPECT_TRUE(shown(list->LastIndex()).isValid());
+        EXPECT_TRUE(view()->viewport()->rect().contains(shown(list->LastIndex()))) << "scrolled to";
+        list->AddRow("last");
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown(list->LastIndex()).isValid(); }, 2000));
+    EXPECT_EQ(shown(list->LastIndex()).top() - shown(list->LastIndex() - 1).top(), rowHeight);
+}
+
 // A row keeps only what lies inside a picture's plain frame, and still reads
 // back and paints as the whole picture, over whatever lies beneath it.
 TEST(ListboxRowPictureTest, ReadsBackAndPaintsAsThePictureItWasMadeFrom) {

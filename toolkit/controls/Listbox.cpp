@@ -139,6 +139,7 @@ void Listbox::setListIndex(int index) {
     ListboxView* v = view();
     if (index != -1 && !v->rows().has(index))
         return;
+    v->layOutWaitingRows();
     if (index != -1)
         expectSelectedFilesFrom(*v, index);
     {
@@ -160,6 +161,7 @@ void Listbox::setSelected(int row, bool selected) {
     ListboxView* v = view();
     if (!v->rows().has(row))
         return;
+    v->layOutWaitingRows();
     {
         Batch batch(*this);
         const bool single = v->selectionMode() == QAbstractItemView::SingleSelection;

@@ -1,11 +1,13 @@
 #include "toolkit/controls/ListboxView.h"
 
 #include "toolkit/controls/Listbox.h"
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/core/QtText.h"
 #include "toolkit/files/FileType.h"
 #include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/Graphics.h"
 #include "toolkit/windows/DragItem.h"
+#include "toolkit/windows/RepaintPace.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -213,6 +215,34 @@ ListboxView::ListboxView(Listbox* owner) : owner_(owner), rows_(new ListboxModel
         if (owner_)
             owner_->selectionMayHaveChanged();
     });
+    nextLayout_.setSingleShot(true);
+    connect(&nextLayout_, &QTimer::timeout, this, [this] { layOut(); });
+}
+
+void ListboxView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    const auto frame = std::chrono::duration_cast<std::chrono::milliseconds>(displayFrame);
+    if (currentLongLoopRun() == 0 || !sinceLaidOut_.isValid() || sinceLaidOut_.elapsed() >= frame.count()) {
+        nextLayout_.stop();
+        sinceLaidOut_.start();
+        QListView::rowsInserted(parent, start, end);
+        return;
+    }
+    // Until then the rows laid out before are shown, and the new ones are not yet.
+    QAbstractItemView::rowsInserted(parent, start, end);
+    if (!nextLayout_.isActive())
+        nextLayout_.start(frame - std::chrono::milliseconds(sinceLaidOut_.elapsed()));
+}
+
+void ListboxView::layOutWaitingRows() {
+    if (nextLayout_.isActive())
+        layOut();
+}
+
+void ListboxView::layOut() {
+    nextLayout_.stop();
+    sinceLaidOut_.start();
+    scheduleDelayedItemsLayout();
+    executeDelayedItemsLayout();
 }
 
 // The model and the selection model are children, deleted after this body; their last signals stay here.

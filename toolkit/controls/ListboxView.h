@@ -5,7 +5,9 @@
 #include "toolkit/controls/ListboxRowPicture.h"
 
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QListView>
+#include <QTimer>
 #include <QStyledItemDelegate>
 
 #include <cstdint>
@@ -85,8 +87,13 @@ class ListboxView : public QListView {
     bool focusRing() const { return focusRing_; }
     void setFocusRing(bool on);
     void acceptFileType(const std::string& name);
+    // Lays out the rows that wait for the next frame now; before one of them is selected.
+    void layOutWaitingRows();
 
   protected:
+    // The view lays out every row whenever rows come: while a long loop runs,
+    // at the display's pace, the rows of a frame at once.
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -94,10 +101,13 @@ class ListboxView : public QListView {
 
   private:
     bool acceptsDrop(const QMimeData* data) const;
+    void layOut();
 
     Listbox* owner_;
     ListboxModel* rows_;
     QMetaObject::Connection selectionWatch_;
+    QElapsedTimer sinceLaidOut_;
+    QTimer nextLayout_;
     int rowHeight_ = 0;
     bool gridLines_ = false;
     bool focusRing_ = false;

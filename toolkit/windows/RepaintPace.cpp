@@ -19,9 +19,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// About 60 frames a second.
-constexpr auto frame = std::chrono::microseconds(16667);
-
 // Sees every event of the application; it only holds update requests while a loop runs.
 class RepaintPace : public QObject {
   public:
@@ -37,7 +34,7 @@ class RepaintPace : public QObject {
         if (event->type() != QEvent::UpdateRequest || delivering_)
             return false;
         const Clock::time_point now = Clock::now();
-        if (currentLongLoopRun() == 0 || now - lastFrame_ >= frame) {
+        if (currentLongLoopRun() == 0 || now - lastFrame_ >= displayFrame) {
             lastFrame_ = now;
             return false;
         }
@@ -50,7 +47,7 @@ class RepaintPace : public QObject {
         if (std::find(held_.begin(), held_.end(), receiver) == held_.end())
             held_.emplace_back(receiver);
         if (!nextFrame_.isActive()) {
-            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(lastFrame_ + frame - now);
+            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(lastFrame_ + displayFrame - now);
             nextFrame_.start(std::max(wait, std::chrono::milliseconds(0)));
         }
     }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include <chrono>
+
 namespace tk {
+
+// Toolkit-internal: the time a display takes to show one frame (about 60 a second).
+constexpr std::chrono::microseconds displayFrame{16667};
 
 // Toolkit-internal: while a long loop runs, windows are repainted at the
 // display's pace rather than after every item. A loop asks for a redraw after
