@@ -84,6 +84,8 @@ void runNext() {
     }
     // What the step holds (controls, pictures) is released here, on the main thread.
     call->step = nullptr;
+    // Nobody waits for a posted step: its end wakes no thread.
+    const bool waitedFor = !call->postedError;
     {
         std::lock_guard lock(s.mutex);
         if (call->postedError && error && !call->postedError->error)
@@ -95,7 +97,8 @@ void runNext() {
         // The caller alone holds the call from here on, and with it the step's exception.
         call.reset();
     }
-    s.changed.notify_all();
+    if (waitedFor)
+        s.changed.notify_all();
 }
 
 // Lives on the main thread as a child of the application object, and takes
