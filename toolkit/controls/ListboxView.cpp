@@ -220,17 +220,21 @@ ListboxView::ListboxView(Listbox* owner) : owner_(owner), rows_(new ListboxModel
 }
 
 void ListboxView::rowsInserted(const QModelIndex& parent, int start, int end) {
-    const auto frame = std::chrono::duration_cast<std::chrono::milliseconds>(displayFrame);
-    if (currentLongLoopRun() == 0 || !sinceLaidOut_.isValid() || sinceLaidOut_.elapsed() >= frame.count()) {
+    if (currentLongLoopRun() == 0) {
         nextLayout_.stop();
-        sinceLaidOut_.start();
         QListView::rowsInserted(parent, start, end);
         return;
     }
     // Until then the rows laid out before are shown, and the new ones are not yet.
     QAbstractItemView::rowsInserted(parent, start, end);
-    if (!nextLayout_.isActive())
-        nextLayout_.start(frame - std::chrono::milliseconds(sinceLaidOut_.elapsed()));
+    if (nextLayout_.isActive())
+        return;
+    // The view lays out every row each time, so the more rows, the longer the
+    // pause between two layouts: laying out keeps to a small share of the loop.
+    using namespace std::chrono;
+    const nanoseconds pause = std::max<nanoseconds>(displayFrame, 20 * lastLayoutTook_);
+    const nanoseconds since(sinceLaidOut_.isValid() ? sinceLaidOut_.nsecsElapsed() : pause.count());
+    nextLayout_.start(ceil<milliseconds>(std::max(pause - since, nanoseconds(0))));
 }
 
 void ListboxView::layOutWaitingRows() {
@@ -240,9 +244,12 @@ void ListboxView::layOutWaitingRows() {
 
 void ListboxView::layOut() {
     nextLayout_.stop();
-    sinceLaidOut_.start();
+    QElapsedTimer took;
+    took.start();
     scheduleDelayedItemsLayout();
     executeDelayedItemsLayout();
+    lastLayoutTook_ = std::chrono::nanoseconds(took.nsecsElapsed());
+    sinceLaidOut_.start();
 }
 
 // The model and the selection model are children, deleted after this body; their last signals stay here.

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QStyledItemDelegate>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -92,7 +93,7 @@ class ListboxView : public QListView {
 
   protected:
     // The view lays out every row whenever rows come: while a long loop runs,
-    // at the display's pace, the rows of a frame at once.
+    // at most at the display's pace, the rows that came meanwhile at once.
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -107,6 +108,7 @@ class ListboxView : public QListView {
     ListboxModel* rows_;
     QMetaObject::Connection selectionWatch_;
     QElapsedTimer sinceLaidOut_;
+    std::chrono::nanoseconds lastLayoutTook_{0};
     QTimer nextLayout_;
     int rowHeight_ = 0;
     bool gridLines_ = false;
