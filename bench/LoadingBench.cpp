@@ -1,12 +1,20 @@
-// Loading a folder of camera-sized photos into the list: the time per photo,
-// and how much the process's peak resident memory grows for a large folder.
+// Loading a folder of photos into the list: the time per photo, through the
+// folder dialog and through a folder handed over by the desktop, and how much
+// the process's peak resident memory grows for a large folder.
 #include "bench/AppSession.h"
 #include "bench/Fixtures.h"
 #include "bench/ProcessMemory.h"
 
+#include "shell/App.h"
 #include "workspace/MainWindow.h"
 
+#include "toolkit/files/FolderItem.h"
+
 #include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include <thread>
 
 namespace {
 
@@ -43,6 +51,41 @@ void BM_FolderLoadingPerPhoto(benchmark::State& state) {
 }
 BENCHMARK(BM_FolderLoadingPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// The same folder handed over as a document (the desktop's "Open With"), which
+// Thread1 loads: each pass lasts until the load has ended and the window has
+// painted what it left.
+void BM_HandedOverFolderPerPhoto(benchmark::State& state) {
+    const std::string folder = fixtures::folder("TESSIVO_BENCH_PHOTOS");
+    const auto photos = fixtures::photosIn(folder);
+    if (photos.empty()) {
+        state.SkipWithError("TESSIVO_BENCH_PHOTOS names no folder of .jpg files");
+        return;
+    }
+    session::run([&](ScriptedDialogHost&) {
+        auto main = MainWindow::instance();
+        session::settle();
+        for (auto _ : state) {
+            fixtures::renew(photos);
+            const auto start = Clock::now();
+            App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(folder));
+            // The load's last step on the main thread ends loadingImages.
+            while (main->loadingImages)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            session::settle();
+            const double seconds = session::secondsSince(start);
+            while (main->Thread1()->isRunning())
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            if (main->ListBox1()->ListCount() != int(photos.size())) {
+                state.SkipWithError("the folder did not load every photo");
+                break;
+            }
+            state.SetIterationTime(seconds / double(photos.size()));
+        }
+    });
+    state.counters["photos"] = double(photos.size());
+}
+BENCHMARK(BM_HandedOverFolderPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
 // Opens the folder of TESSIVO_BENCH_MANY and reports by how much the peak
 // resident memory rose over the peak with the empty window. A peak cannot be
 // taken back, so this needs a process of its own.
@@ -69,7 +112,9 @@ void BM_MemoryForManyPhotos(benchmark::State& state) {
         if (main->ListBox1()->ListCount() != int(photos.size()))
             state.SkipWithError("the folder did not load every photo");
         state.counters["photos"] = double(photos.size());
-        state.counters["peak_rise_MB"] = double(peakResidentKiB() - emptyKiB) / 1024.0;
+        const long riseKiB = peakResidentKiB() - emptyKiB;
+        state.counters["peak_rise_MB"] = double(riseKiB) / 1024.0;
+        state.counters["KB_per_photo"] = double(riseKiB) * 1.024 / double(photos.size());
     });
 }
 BENCHMARK(BM_MemoryForManyPhotos)->Iterations(1)->Unit(benchmark::kMillisecond);

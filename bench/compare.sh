@@ -4,12 +4,15 @@
 # figure and its ratio against the goals. Builds nothing: pass the build folder
 # that holds bench/bundle/bin.
 #
-#   bench/compare.sh [BUILD_DIR]      (default: build)
+#   bench/compare.sh [BUILD_DIR] [small]      (default: build)
+#
+# "small" runs only the figures for folders of many small photos.
 #
 # Exits 0 whether the goals are met or not: it is a report.
 set -euo pipefail
 
 build=${1:-build}
+only=${2:-}
 bin="$build/bench/bundle/bin"
 if [[ ! -x $bin/tessivo_bench || ! -x $bin/make_photos ]]; then
     echo "compare: build the targets tessivo_bench and make_photos in $build first" >&2
@@ -22,6 +25,7 @@ command -v vipsthumbnail >/dev/null || missing="$missing libvips-tools"
 # (A stand-in named convert that is not ImageMagick does not count.)
 convert -version 2>/dev/null | grep -q ImageMagick || missing="$missing imagemagick"
 command -v jq >/dev/null || missing="$missing jq"
+command -v xvfb-run >/dev/null || missing="$missing xvfb xauth"
 if [[ -n $missing ]]; then
     if [[ $(id -u) -eq 0 ]]; then as_root=""
     elif command -v sudo >/dev/null; then as_root="sudo"
@@ -45,9 +49,17 @@ echo "compare: photos in $cache"
 "$bin/make_photos" "$photos200" "$n200" 4000 3000
 "$bin/make_photos" "$many" 500 4000 3000
 "$bin/make_photos" "$large" 1 6000 4000
+# Folders of many small photos, as web images and exports come.
+small1500="$cache/640x480-1500"
+small3000="$cache/640x480-3000"
+small6000="$cache/640x480-6000"
+"$bin/make_photos" "$small1500" 1500 640 480
+"$bin/make_photos" "$small3000" 3000 640 480
+"$bin/make_photos" "$small6000" 6000 640 480
 one="$photos/photo-0002.jpg"
 # Every tool reads the files from memory, none from the disk.
 cat "$photos"/*.jpg "$photos200"/*.jpg "$many"/*.jpg "$large"/*.jpg >/dev/null
+cat "$small1500"/*.jpg "$small3000"/*.jpg "$small6000"/*.jpg >/dev/null
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -55,6 +67,104 @@ pin="taskset -c 2"
 cores=$(nproc)
 now() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# A field of a benchmark that ran without error; empty otherwise.
+field() {
+    jq -r --arg name "$2" --arg key "$3" \
+        '.benchmarks[] | select((.name | startswith($name)) and (.error_occurred | not)) | .[$key]' \
+        "$1" 2>/dev/null || true
+}
+
+# goal NAME VALUE UNIT LIMIT [REFERENCE FACTOR]: VALUE against LIMIT, or against FACTOR x REFERENCE.
+goal() {
+    local name=$1 value=$2 unit=$3 limit=$4 reference=${5:-} factor=${6:-}
+    if [[ -z $value ]]; then
+        printf '%-52s %s\n' "$name" "no figure (the benchmark failed)  FAIL"
+        return
+    fi
+    if [[ -n $reference ]]; then
+        awk -v name="$name" -v v="$value" -v r="$reference" -v f="$factor" -v u="$unit" 'BEGIN {
+            ratio = v / r
+            printf "%-52s %9.3f %s = %.3f x reference (goal <= %.2f)  %s\n", name, v, u, ratio, f,
+                   ratio <= f ? "PASS" : "FAIL" }'
+    else
+        awk -v name="$name" -v v="$value" -v l="$limit" -v u="$unit" 'BEGIN {
+            printf "%-52s %9.3f %s (goal <= %g %s)  %s\n", name, v, u, l, u, v <= l ? "PASS" : "FAIL" }'
+    fi
+}
+
+# The cores this run may use, one a line ("0-3,6" gives 0 1 2 3 6).
+usable_cores() {
+    awk '/^Cpus_allowed_list/ { print $2 }' /proc/self/status | tr ',' '\n' |
+        awk -F- '{ last = $2 == "" ? $1 : $2; for (c = $1; c <= last; c++) print c }'
+}
+# vipsthumbnail spread over the cores: one process on each, each given its
+# share of the files, all at once; the time per photo, median of 3 batches.
+spread_vips() { # photo folder, number of photos, size, options of the output files
+    local files=("$1"/*.jpg) list=() batches="" k j share
+    mapfile -t list < <(usable_cores)
+    for _ in 1 2 3; do
+        rm -rf "$tmp/vspread" && mkdir "$tmp/vspread"
+        start=$(now)
+        for ((k = 0; k < ${#list[@]}; k++)); do
+            share=()
+            for ((j = k; j < ${#files[@]}; j += ${#list[@]})); do share+=("${files[j]}"); done
+            taskset -c "${list[k]}" vipsthumbnail -s "$3" -o "$tmp/vspread/%s.jpg$4" "${share[@]}" &
+        done
+        wait
+        batches+="$(( $(now) - start ))"$'\n'
+    done
+    printf '%s' "$batches" | median | awk -v n="$2" '{ printf "%.3f", $1 / n / 1e6 }'
+}
+
+# Folders of small photos on all cores, through the folder dialog and handed
+# over, on the offscreen platform and on a real X server (Xvfb), where the
+# window's painting counts; 3000 photos against vipsthumbnail, 1500 against
+# 6000 for the growth with the folder, and the memory each listed photo costs.
+small_photos() {
+    local platform folder
+    echo
+    echo "== Tessivo, folders of small photos (all $cores cores)"
+    for platform in offscreen xcb; do
+        for folder in "$small1500" "$small3000" "$small6000"; do
+            echo "($platform, $(basename "$folder"))"
+            xvfb-run -a -s '-screen 0 1600x1200x24' env TESSIVO_BENCH_PLATFORM=$platform \
+                TESSIVO_BENCH_PHOTOS="$folder" "$bin/tessivo_bench" \
+                --benchmark_filter='BM_FolderLoadingPerPhoto|BM_HandedOverFolderPerPhoto' \
+                --benchmark_out="$tmp/small-$platform-$(basename "$folder").json" --benchmark_out_format=json ||
+                echo "compare: the loading benchmark failed ($?)"
+        done
+        xvfb-run -a -s '-screen 0 1600x1200x24' env TESSIVO_BENCH_PLATFORM=$platform \
+            TESSIVO_BENCH_MANY="$small6000" "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForManyPhotos \
+            --benchmark_out="$tmp/small-$platform-memory.json" --benchmark_out_format=json ||
+            echo "compare: the memory benchmark failed ($?)"
+    done
+
+    local vips_small_ms
+    vips_small_ms=$(spread_vips "$small3000" 3000 133x100 "")
+    echo
+    echo "vipsthumbnail -s 133x100, 3000 files of 640x480 spread over $cores processes: $vips_small_ms ms per photo (median of 3 batches)"
+
+    echo
+    echo "== Goals, folders of small photos"
+    local path name ms1500 ms3000 ms6000 per_photo
+    for platform in offscreen xcb; do
+        for path in BM_FolderLoadingPerPhoto BM_HandedOverFolderPerPhoto; do
+            [[ $path == BM_FolderLoadingPerPhoto ]] && name="dialog" || name="handed over"
+            ms1500=$(field "$tmp/small-$platform-$(basename "$small1500").json" $path real_time)
+            ms3000=$(field "$tmp/small-$platform-$(basename "$small3000").json" $path real_time)
+            ms6000=$(field "$tmp/small-$platform-$(basename "$small6000").json" $path real_time)
+            goal "$platform, $name, 3000 small vs spread vipsthumbnail" "$ms3000" ms - "$vips_small_ms" 1.00
+            goal "$platform, $name, 6000 small vs 1500 small" "$ms6000" ms - "$ms1500" 1.15
+        done
+        per_photo=$(field "$tmp/small-$platform-memory.json" BM_MemoryForManyPhotos KB_per_photo)
+        goal "$platform, peak memory per listed small photo" "$per_photo" KB 64
+    done
+}
+if [[ $only == small ]]; then
+    small_photos
+    exit 0
+fi
 
 echo
 echo "== Tessivo (one core)"
@@ -99,12 +209,6 @@ TESSIVO_BENCH_MANY="$many" "$bin/tessivo_bench" --benchmark_filter=BM_MemoryForM
     --benchmark_out="$tmp/all-memory.json" --benchmark_out_format=json ||
     echo "compare: the memory benchmark failed ($?)"
 
-# A field of a benchmark that ran without error; empty otherwise.
-field() {
-    jq -r --arg name "$2" --arg key "$3" \
-        '.benchmarks[] | select((.name | startswith($name)) and (.error_occurred | not)) | .[$key]' \
-        "$1" 2>/dev/null || true
-}
 load_ms=$(field "$tmp/timing.json" BM_FolderLoadingPerPhoto real_time)
 first_ms=$(field "$tmp/timing.json" BM_SelectPhotoFirstTime real_time)
 again_ms=$(field "$tmp/timing.json" BM_SelectPhotoAgain real_time)
@@ -173,29 +277,6 @@ echo "convert FILE -resize 586x431 -quality 90, one process per file: $im_save_m
 
 echo
 echo "== Reference tools (all $cores cores)"
-# The cores this run may use, one a line ("0-3,6" gives 0 1 2 3 6).
-usable_cores() {
-    awk '/^Cpus_allowed_list/ { print $2 }' /proc/self/status | tr ',' '\n' |
-        awk -F- '{ last = $2 == "" ? $1 : $2; for (c = $1; c <= last; c++) print c }'
-}
-# vipsthumbnail spread over the cores: one process on each, each given its
-# share of the files, all at once; the time per photo, median of 3 batches.
-spread_vips() { # photo folder, number of photos, size, options of the output files
-    local files=("$1"/*.jpg) list=() batches="" k j share
-    mapfile -t list < <(usable_cores)
-    for _ in 1 2 3; do
-        rm -rf "$tmp/vspread" && mkdir "$tmp/vspread"
-        start=$(now)
-        for ((k = 0; k < ${#list[@]}; k++)); do
-            share=()
-            for ((j = k; j < ${#files[@]}; j += ${#list[@]})); do share+=("${files[j]}"); done
-            taskset -c "${list[k]}" vipsthumbnail -s "$3" -o "$tmp/vspread/%s.jpg$4" "${share[@]}" &
-        done
-        wait
-        batches+="$(( $(now) - start ))"$'\n'
-    done
-    printf '%s' "$batches" | median | awk -v n="$2" '{ printf "%.3f", $1 / n / 1e6 }'
-}
 vips_spread_ms=$(spread_vips "$photos" "$n" 133x100 "")
 echo "vipsthumbnail -s 133x100, $n files spread over $cores processes: $vips_spread_ms ms per photo (median of 3 batches)"
 vips_spread200_ms=$(spread_vips "$photos200" "$n200" 133x100 "")
@@ -205,23 +286,6 @@ echo "vipsthumbnail -s 586x431 Q=90, $n files spread over $cores processes: $vip
 
 echo
 echo "== Goals"
-# goal NAME VALUE UNIT LIMIT [REFERENCE FACTOR]: VALUE against LIMIT, or against FACTOR x REFERENCE.
-goal() {
-    local name=$1 value=$2 unit=$3 limit=$4 reference=${5:-} factor=${6:-}
-    if [[ -z $value ]]; then
-        printf '%-52s %s\n' "$name" "no figure (the benchmark failed)  FAIL"
-        return
-    fi
-    if [[ -n $reference ]]; then
-        awk -v name="$name" -v v="$value" -v r="$reference" -v f="$factor" -v u="$unit" 'BEGIN {
-            ratio = v / r
-            printf "%-52s %9.3f %s = %.3f x reference (goal <= %.2f)  %s\n", name, v, u, ratio, f,
-                   ratio <= f ? "PASS" : "FAIL" }'
-    else
-        awk -v name="$name" -v v="$value" -v l="$limit" -v u="$unit" 'BEGIN {
-            printf "%-52s %9.3f %s (goal <= %g %s)  %s\n", name, v, u, l, u, v <= l ? "PASS" : "FAIL" }'
-    fi
-}
 goal "folder loading per photo vs vipsthumbnail 133x100" "$load_ms" ms - "$vips_thumb_ms" 0.85
 goal "folder loading per photo vs convert -thumbnail" "$load_ms" ms - "$im_thumb_ms" 0.30
 goal "all-core loading of $n vs spread vipsthumbnail" "$all_load_ms" ms - "$vips_spread_ms" 0.95
@@ -241,4 +305,6 @@ goal "saving per photo vs convert -resize 586x431" "$save_ms" ms - "$im_save_ms"
 goal "all-core saving of $n vs spread vipsthumbnail 586x431" "$all_save_ms" ms - "$vips_spread_save_ms" 0.95
 goal "all-core saving of $n vs own one-core saving" "$all_save_ms" ms - "$one_save_ms" 0.30
 goal "renaming 1000 listed files" "$rename_ms" ms 1000
+
+small_photos
 exit 0

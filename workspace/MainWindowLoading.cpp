@@ -34,8 +34,8 @@ void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
 }
 
 // Walks the folder's items by position, listing every item that opens as a
-// picture. Every step that touches a control runs on the main thread, each
-// finished before the next. A load started meanwhile supersedes this one,
+// picture. Every step that touches a control runs on the main thread, in
+// order; the loop waits only where it needs an answer. A load started meanwhile supersedes this one,
 // except that Thread1's loop goes on with a folder dropped while it runs.
 // The folder is the one photoF named when the load began: a folder dialog
 // cancelled meanwhile does not end it.
@@ -64,12 +64,12 @@ MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1, int& generation) 
             return LoadEnd::superseded;
         if (!folder || i > folder->Count())
             return LoadEnd::finished;
-        tk::runOnMainThread([&] { ListBox1()->Refresh(true); });
+        tk::postToMainThread([this] { ListBox1()->Refresh(true); });
         if (tk::getUserCancelled())
             return LoadEnd::cancelled;
         if (tk::Ref<tk::FolderItem> item = folder->Item(i)) {
             if (tk::Ref<tk::Picture> picture = item->OpenAsPicture()) {
-                tk::runOnMainThread([&] {
+                tk::postToMainThread([this, picture, item, generation, i] {
                     if (generation != loadGeneration_)
                         return; // the list now belongs to another load
                     addAThumb(picture, item);
@@ -78,7 +78,7 @@ MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1, int& generation) 
                 });
             }
         }
-        tk::runOnMainThread([&] { Refresh(true); });
+        tk::postToMainThread([this] { Refresh(true); });
         tk::backgroundTasks();
         ++i;
     }

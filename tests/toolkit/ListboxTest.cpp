@@ -2,6 +2,7 @@
 #include "tests/support/RunTime.h"
 
 #include "toolkit/controls/Listbox.h"
+#include "toolkit/controls/ListboxRowPicture.h"
 #include "toolkit/core/LongLoop.h"
 #include "toolkit/files/FileType.h"
 #include "toolkit/files/FolderItem.h"
@@ -18,6 +19,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -291,6 +293,76 @@ TEST_F(ListboxTest, CellBackgroundPaintDrawsUnderThePictureAndReplacesTheHighlig
     shot = viewport->grab().toImage();
     EXPECT_EQ(shot.pixelColor(second.right() - 2, second.center().y()),
               view()->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+// During a long loop the list lays its rows out at the display's pace: a row
+// selected is laid out (and scrolled to) at once, the others by the next frame.
+TEST_F(ListboxTest, RowsAddedDuringALongLoopAreLaidOutByTheNextFrameAndASelectedOneAtOnce) {
+    const auto shown = [&](int row) { return view()->visualRect(view()->model()->index(row, 0)); };
+    {
+        tk::LongLoop loop;
+        for (int i = 0; i < 100; ++i) {
+            list->AddRow("row");
+            tk::backgroundTasks();
+        }
+        list->AddRow("selected");
+        list->setListIndex(list->LastIndex());
+        EXPECT_TRUE(shown(list->LastIndex()).isValid());
+        EXPECT_TRUE(view()->viewport()->rect().contains(shown(list->LastIndex()))) << "scrolled to";
+        list->AddRow("last");
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown(list->LastIndex()).isValid(); }, 2000));
+    EXPECT_EQ(shown(list->LastIndex()).top() - shown(list->LastIndex() - 1).top(), rowHeight);
+}
+
+// A row keeps only what lies inside a picture's plain frame, and still reads
+// back and paints as the whole picture, over whatever lies beneath it.
+TEST(ListboxRowPictureTest, ReadsBackAndPaintsAsThePictureItWasMadeFrom) {
+    const auto noise = [](QImage& image, QRect area, int alpha) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                image.setPixelColor(x, y, QColor((x * 37 + y * 11) % 256, (x * 5 + y * 53) % 256, (x * y) % 256, alpha));
+    };
+    const QColor grey(232, 232, 232);
+    struct Case {
+        const char* what;
+        QSize size;
+        QColor ground;
+        QRect inner;
+        int innerAlpha;
+    };
+    for (const Case& c : {Case{"a thumbnail on a grey ground", {316, 100}, grey, {91, 0, 133, 100}, 255},
+                          Case{"a photo smaller than its ground", {316, 90}, grey, {21, 3, 120, 84}, 255},
+                          Case{"no plain frame", {50, 40}, grey, {0, 0, 50, 40}, 255},
+                          Case{"one colour only", {30, 20}, Qt::red, {}, 255},
+                          Case{"translucent pixels on an opaque ground", {60, 30}, grey, {10, 5, 20, 10}, 128},
+                          Case{"a transparent ground", {60, 30}, Qt::transparent, {10, 5, 20, 10}, 255}}) {
+        SCOPED_TRACE(c.what);
+        QImage picture(c.size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(c.ground);
+        noise(picture, c.inner, c.innerAlpha);
+        const tk::ListboxRowPicture kept(picture);
+        EXPECT_EQ(kept.whole(), picture);
+
+        // Over a checked background: whole, and a part of it as a cell's edge cuts it.
+        for (const QRect source : {QRect(QPoint(), c.size), QRect(8, 4, c.size.width() - 16, c.size.height() - 6)}) {
+            QImage expected(400, 120, QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < expected.height(); ++y)
+                for (int x = 0; x < expected.width(); ++x)
+                    expected.setPixelColor(x, y, (x / 4 + y / 4) % 2 ? Qt::darkBlue : Qt::yellow);
+            QImage actual = expected;
+            const QRectF target(QPointF(5, 7), QSizeF(source.size()));
+            {
+                QPainter painter(&expected);
+                painter.drawImage(target, picture, QRectF(source));
+            }
+            {
+                QPainter painter(&actual);
+                kept.draw(painter, target, QRectF(source));
+            }
+            EXPECT_EQ(actual, expected) << "source " << source.x() << "," << source.y();
+        }
+    }
 }
 
 // A long loop that moves a selection of several rows to one of them is taken

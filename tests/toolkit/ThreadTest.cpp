@@ -123,6 +123,61 @@ TEST_F(ThreadTest, StepsRunOnTheMainThreadInOrderEachFinishedBeforeTheNext) {
     }
 }
 
+TEST_F(ThreadTest, PostedAndWaitedStepsRunOnTheMainThreadInTheOrderTheyWereHandedOver) {
+    for (const auto& [how, wait] : mainThreadWaits) {
+        SCOPED_TRACE(how);
+        constexpr int count = 200;
+        std::vector<int> finished;
+        bool allOnMainThread = true;
+        auto worker = window->worker();
+        worker->RunEvent.bind([&](tk::Thread&) {
+            for (int i = 0; i < count; ++i) {
+                auto step = [&, i] {
+                    allOnMainThread = allOnMainThread && tk::isMainThread();
+                    finished.push_back(i);
+                };
+                // Mostly posted, as a loop posts its redraws between two waits.
+                if (i % 3 == 0)
+                    tk::runOnMainThread(step);
+                else
+                    tk::postToMainThread(step);
+            }
+        });
+        worker->Run();
+        // The body may end before its last posted steps have run.
+        wait([&] { return !worker->isRunning() && finished.size() == std::size_t(count); });
+        ASSERT_EQ(finished.size(), std::size_t(count));
+        for (int i = 0; i < count; ++i)
+            EXPECT_EQ(finished[std::size_t(i)], i);
+        EXPECT_TRUE(allOnMainThread);
+    }
+}
+
+TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheNextWaitedStep) {
+    std::string caught, caughtAfter;
+    bool laterPostedStepRan = false, waitedStepRan = false;
+    runToEnd([&] {
+        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the first"); });
+        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the second"); });
+        tk::postToMainThread([&] { laterPostedStepRan = true; });
+        try {
+            tk::runOnMainThread([&] { waitedStepRan = true; });
+        } catch (const tk::UnsupportedOperationException& e) {
+            caught = e.what();
+        }
+        // Raised once: the next waited step finds nothing left.
+        try {
+            tk::runOnMainThread([] {});
+        } catch (const tk::UnsupportedOperationException& e) {
+            caughtAfter = e.what();
+        }
+    });
+    EXPECT_EQ(caught, "the first");
+    EXPECT_EQ(caughtAfter, "");
+    EXPECT_TRUE(laterPostedStepRan);
+    EXPECT_TRUE(waitedStepRan);
+}
+
 TEST_F(ThreadTest, RunWhileRunningRunsTheBodyOnceMoreAfterItEnds) {
     auto worker = window->worker();
     std::atomic<int> bodies{0};
@@ -214,6 +269,25 @@ TEST(ThreadStopTest, DestroyingTheThreadStopsABodyWaitingForTheMainThread) {
         std::this_thread::yield();
     worker.clear();
     EXPECT_TRUE(stopped);
+    QTest::qWait(1);
+    EXPECT_FALSE(stepRan);
+}
+
+TEST(ThreadStopTest, StepsPostedByAThreadThatIsDestroyedBeforeTheyRunNeverRun) {
+    ensureRunTime();
+    auto worker = tk::makeRef<tk::Thread>();
+    std::atomic<bool> posted{false}, stepRan{false};
+    worker->RunEvent.bind([&](tk::Thread&) {
+        tk::postToMainThread([&] { stepRan = true; });
+        posted = true;
+    });
+    worker->Run();
+    // The main thread takes no events meanwhile, so the step cannot run before the Thread goes.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!posted && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
+    ASSERT_TRUE(posted);
+    worker.clear();
     QTest::qWait(1);
     EXPECT_FALSE(stepRan);
 }

@@ -123,8 +123,8 @@ TEST_F(ScreenScaleTest, SizesStayInWindowPixelsWhilePicturesUseTheDevicesPixels)
                 main->addAThumb(file->OpenAsPicture(), file);
                 auto list = main->ListBox1();
                 const tk::Ref<tk::Picture> row = list->RowPicture(list->LastIndex());
-                const QPixmap& held =
-                    static_cast<tk::ListboxView*>(list->qwidget())->rows().row(list->LastIndex()).picture;
+                const QImage held =
+                    static_cast<tk::ListboxView*>(list->qwidget())->rows().row(list->LastIndex()).picture.whole();
                 EXPECT_EQ(held.devicePixelRatio(), scale);
                 EXPECT_EQ(held.size(), QSize(qCeil(row->Width() * scale), qCeil(row->Height() * scale)));
             });

@@ -101,19 +101,19 @@ void Listbox::setCell(int row, int column, const std::string& text) {
 void Listbox::setRowPicture(int row, const Ref<Picture>& picture) {
     ListboxModel& model = rows();
     // Drawn at the screen's device pixels; the row keeps the picture's own size.
-    model.setPicture(row,
-                     picture ? QPixmap::fromImage(picture->imageAt(view()->devicePixelRatio())) : QPixmap());
+    model.setPicture(row, picture ? ListboxRowPicture(picture->imageAt(view()->devicePixelRatio()))
+                                  : ListboxRowPicture());
 }
 
 Ref<Picture> Listbox::RowPicture(int row) const {
     const ListboxModel& model = rows();
     if (!model.has(row) || model.row(row).picture.isNull())
         return nullptr;
-    const QPixmap& shown = model.row(row).picture;
+    const ListboxRowPicture& shown = model.row(row).picture;
     if (shown.devicePixelRatio() == 1.0)
-        return makeRef<Picture>(shown.toImage());
-    return makeRef<Picture>(shown.toImage().scaled(shown.deviceIndependentSize().toSize(),
-                                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        return makeRef<Picture>(shown.whole());
+    return makeRef<Picture>(shown.whole().scaled(shown.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                                                 Qt::SmoothTransformation));
 }
 
 int Listbox::ListIndex() const {
@@ -152,6 +152,7 @@ void Listbox::setListIndex(int index) {
     ListboxView* v = view();
     if (index != -1 && !v->rows().has(index))
         return;
+    v->layOutWaitingRows();
     if (index != -1)
         expectSelectedFilesFrom(*v, index);
     {
@@ -173,6 +174,7 @@ void Listbox::setSelected(int row, bool selected) {
     ListboxView* v = view();
     if (!v->rows().has(row))
         return;
+    v->layOutWaitingRows();
     {
         Batch batch(*this);
         const bool single = v->selectionMode() == QAbstractItemView::SingleSelection;

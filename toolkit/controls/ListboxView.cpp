@@ -1,11 +1,13 @@
 #include "toolkit/controls/ListboxView.h"
 
 #include "toolkit/controls/Listbox.h"
+#include "toolkit/core/LongLoop.h"
 #include "toolkit/core/QtText.h"
 #include "toolkit/files/FileType.h"
 #include "toolkit/files/FolderItem.h"
 #include "toolkit/pictures/Graphics.h"
 #include "toolkit/windows/DragItem.h"
+#include "toolkit/windows/RepaintPace.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -87,7 +89,7 @@ int ListboxModel::indexOf(std::uint64_t id) const {
 
 void ListboxModel::append(const std::string& text) {
     beginInsertRows(QModelIndex(), count(), count());
-    rows_.push_back(Row{nextId_++, {text}, QPixmap()});
+    rows_.push_back(Row{nextId_++, {text}, ListboxRowPicture()});
     endInsertRows();
 }
 
@@ -104,7 +106,7 @@ void ListboxModel::setCell(int row, int column, const std::string& text) {
         emit dataChanged(index(row), index(row), {Qt::AccessibleTextRole});
 }
 
-void ListboxModel::setPicture(int row, QPixmap picture) {
+void ListboxModel::setPicture(int row, ListboxRowPicture picture) {
     if (!has(row))
         return;
     rows_[std::size_t(row)].picture = std::move(picture);
@@ -180,7 +182,7 @@ void ListboxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
             const qreal ratio = row.picture.devicePixelRatio();
             const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio,
                                 QSizeF(visible.size()) * ratio);
-            painter->drawPixmap(QRectF(visible), row.picture, source);
+            row.picture.draw(*painter, QRectF(visible), source);
         }
         textLeft = target.right() + 1 + textMargin;
     }
@@ -220,6 +222,41 @@ ListboxView::ListboxView(Listbox* owner) : owner_(owner), rows_(new ListboxModel
         if (owner_)
             owner_->selectionMayHaveChanged();
     });
+    nextLayout_.setSingleShot(true);
+    connect(&nextLayout_, &QTimer::timeout, this, [this] { layOut(); });
+}
+
+void ListboxView::rowsInserted(const QModelIndex& parent, int start, int end) {
+    if (currentLongLoopRun() == 0) {
+        nextLayout_.stop();
+        QListView::rowsInserted(parent, start, end);
+        return;
+    }
+    // Until then the rows laid out before are shown, and the new ones are not yet.
+    QAbstractItemView::rowsInserted(parent, start, end);
+    if (nextLayout_.isActive())
+        return;
+    // The view lays out every row each time, so the more rows, the longer the
+    // pause between two layouts: laying out keeps to a small share of the loop.
+    using namespace std::chrono;
+    const nanoseconds pause = std::max<nanoseconds>(displayFrame, 20 * lastLayoutTook_);
+    const nanoseconds since(sinceLaidOut_.isValid() ? sinceLaidOut_.nsecsElapsed() : pause.count());
+    nextLayout_.start(ceil<milliseconds>(std::max(pause - since, nanoseconds(0))));
+}
+
+void ListboxView::layOutWaitingRows() {
+    if (nextLayout_.isActive())
+        layOut();
+}
+
+void ListboxView::layOut() {
+    nextLayout_.stop();
+    QElapsedTimer took;
+    took.start();
+    scheduleDelayedItemsLayout();
+    executeDelayedItemsLayout();
+    lastLayoutTook_ = std::chrono::nanoseconds(took.nsecsElapsed());
+    sinceLaidOut_.start();
 }
 
 // The model and the selection model are children, deleted after this body; their last signals stay here.

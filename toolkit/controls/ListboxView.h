@@ -2,11 +2,15 @@
 
 // The Qt side of a Listbox: its rows, how a row is drawn, and the view that
 // takes the list's keys and drops. Toolkit-internal.
+#include "toolkit/controls/ListboxRowPicture.h"
+
 #include <QAbstractListModel>
+#include <QElapsedTimer>
 #include <QListView>
-#include <QPixmap>
+#include <QTimer>
 #include <QStyledItemDelegate>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,7 +25,7 @@ class ListboxModel : public QAbstractListModel {
     struct Row {
         std::uint64_t id; // stays with the row while rows above it come and go
         std::vector<std::string> cells;
-        QPixmap picture;
+        ListboxRowPicture picture;
     };
 
     explicit ListboxModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -42,7 +46,7 @@ class ListboxModel : public QAbstractListModel {
 
     void append(const std::string& text);
     void setCell(int row, int column, const std::string& text);
-    void setPicture(int row, QPixmap picture);
+    void setPicture(int row, ListboxRowPicture picture);
     void remove(int row);
     void clear();
 
@@ -86,12 +90,17 @@ class ListboxView : public QListView {
     bool focusRing() const { return focusRing_; }
     void setFocusRing(bool on);
     void acceptFileType(const std::string& name);
+    // Lays out the rows that wait for the next frame now; before one of them is selected.
+    void layOutWaitingRows();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // The view lays out every row whenever rows come: while a long loop runs,
+    // at most at the display's pace, the rows that came meanwhile at once.
+    void rowsInserted(const QModelIndex& parent, int start, int end) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -99,10 +108,14 @@ class ListboxView : public QListView {
 
   private:
     bool acceptsDrop(const QMimeData* data) const;
+    void layOut();
 
     Listbox* owner_;
     ListboxModel* rows_;
     QMetaObject::Connection selectionWatch_;
+    QElapsedTimer sinceLaidOut_;
+    std::chrono::nanoseconds lastLayoutTook_{0};
+    QTimer nextLayout_;
     int rowHeight_ = 0;
     bool gridLines_ = false;
     bool focusRing_ = false;

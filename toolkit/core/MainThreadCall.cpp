@@ -12,12 +12,20 @@ namespace tk {
 
 namespace {
 
+// The first exception of a thread's posted steps, until the thread's next
+// waiting call raises it.
+struct PostedError {
+    std::exception_ptr error;
+};
+
 struct Call {
     enum class State { Pending, Running, Done, Cancelled };
     std::function<void()> step;
     std::shared_ptr<WorkerStop> stop;
     State state = State::Pending;
     std::exception_ptr error;
+    // Set for a posted step, whose caller does not wait for it.
+    std::shared_ptr<PostedError> postedError;
 };
 
 class Gateway;
@@ -38,6 +46,7 @@ Calls& calls() {
 }
 
 thread_local std::shared_ptr<WorkerStop> currentStop;
+thread_local std::shared_ptr<PostedError> currentPostedError;
 
 ThreadStoppedException ownerGone() {
     return ThreadStoppedException("The thread was stopped: the Thread that runs it is being destroyed.");
@@ -58,6 +67,11 @@ void runNext() {
             return;
         call = s.queue.front();
         s.queue.pop_front();
+        // A posted step of a thread that was stopped meanwhile never runs.
+        if (call->postedError && call->stop && call->stop->requested) {
+            call->state = Call::State::Cancelled;
+            return;
+        }
         call->state = Call::State::Running;
         if (call->stop)
             call->stop->inStep = true;
@@ -70,8 +84,12 @@ void runNext() {
     }
     // What the step holds (controls, pictures) is released here, on the main thread.
     call->step = nullptr;
+    // Nobody waits for a posted step: its end wakes no thread.
+    const bool waitedFor = !call->postedError;
     {
         std::lock_guard lock(s.mutex);
+        if (call->postedError && error && !call->postedError->error)
+            call->postedError->error = error;
         call->error = std::move(error);
         call->state = Call::State::Done;
         if (call->stop)
@@ -79,7 +97,8 @@ void runNext() {
         // The caller alone holds the call from here on, and with it the step's exception.
         call.reset();
     }
-    s.changed.notify_all();
+    if (waitedFor)
+        s.changed.notify_all();
 }
 
 // Lives on the main thread as a child of the application object, and takes
@@ -125,6 +144,28 @@ void installMainThreadCalls() {
     s.gateway = new Gateway(app);
 }
 
+void postToMainThread(std::function<void()> step) {
+    if (isMainThread()) {
+        step();
+        return;
+    }
+    if (!currentPostedError)
+        currentPostedError = std::make_shared<PostedError>();
+    auto call = std::make_shared<Call>();
+    call->step = std::move(step);
+    call->stop = currentStop;
+    call->postedError = currentPostedError;
+
+    Calls& s = calls();
+    std::lock_guard lock(s.mutex);
+    if (call->stop && call->stop->requested)
+        throw ownerGone();
+    if (!s.gateway)
+        throw loopEnded();
+    s.queue.push_back(std::move(call));
+    s.gateway->post();
+}
+
 void runOnMainThread(std::function<void()> step) {
     if (isMainThread()) {
         step();
@@ -143,6 +184,10 @@ void runOnMainThread(std::function<void()> step) {
         throw loopEnded();
     s.queue.push_back(call);
     s.gateway->post();
+    // The steps this thread posted before run first; the first exception among them comes first.
+    const auto postedError = [&] {
+        return currentPostedError ? std::exchange(currentPostedError->error, nullptr) : nullptr;
+    };
     s.changed.wait(lock, [&] {
         return call->state == Call::State::Done || call->state == Call::State::Cancelled ||
                (call->state == Call::State::Pending && stopped());
@@ -157,6 +202,8 @@ void runOnMainThread(std::function<void()> step) {
     }
     if (stopped())
         throw ownerGone();
+    if (std::exception_ptr error = postedError())
+        std::rethrow_exception(error);
     if (call->error)
         std::rethrow_exception(call->error);
 }

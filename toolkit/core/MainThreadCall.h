@@ -25,6 +25,14 @@ class ThreadStoppedException : public RuntimeException {
 // instead of waiting.
 void runOnMainThread(std::function<void()> step);
 
+// Hands the step to the main thread like runOnMainThread, but returns at once:
+// for a step whose end nothing waits for, such as a redraw. The thread's steps,
+// posted or waited for, run in the order they were handed over. An exception
+// a posted step raises is raised by the thread's next runOnMainThread; a
+// posted step of a thread being stopped does not run. On the main thread the
+// step just runs.
+void postToMainThread(std::function<void()> step);
+
 // Toolkit-internal.
 
 // What a Thread shares with the thread that runs its body.

@@ -7,6 +7,7 @@
 #include "toolkit/pictures/DecodePool.h"
 #include "toolkit/windows/DialogHost.h"
 #include "toolkit/windows/Fonts.h"
+#include "toolkit/windows/RepaintPace.h"
 #include "toolkit/windows/Window.h"
 
 #include <QApplication>
@@ -104,6 +105,7 @@ void RuntimeInit(int& argc, char** argv) {
     QApplication::setFont(systemFont());
     setUnhandledExceptionPresenter(RuntimeMsgBox);
     installThreadSupport();
+    installRepaintPace();
     QObject::connect(rt.qtApp.get(), &QGuiApplication::focusWindowChanged, rt.qtApp.get(),
                      [](QWindow* window) {
                          if (window && (window->type() == Qt::Window || window->type() == Qt::Dialog))
