@@ -82,30 +82,26 @@ class MainWindow::SaveRun {
         writes_.Wait();
         if (tk::applicationQuitting())
             return;
-        if (protected_ == 1)
-            tk::RuntimeMsgBox("1 copy was not saved, because it would have replaced a photo in the list.");
-        else if (protected_ > 1)
-            tk::RuntimeMsgBox(tk::StringStrInt32(protected_) +
-                              " copies were not saved, because they would have replaced photos in the list.");
-        if (unreadable_ == 1)
-            tk::RuntimeMsgBox("1 photo could not be read, so no copy of it was saved.");
-        else if (unreadable_ > 1)
-            tk::RuntimeMsgBox(tk::StringStrInt32(unreadable_) +
-                              " photos could not be read, so no copies of them were saved.");
-        if (unwritable_ == 1)
-            tk::RuntimeMsgBox("1 copy could not be written to the chosen folder.");
-        else if (unwritable_ > 1)
-            tk::RuntimeMsgBox(tk::StringStrInt32(unwritable_) +
-                              " copies could not be written to the chosen folder.");
-        if (trashed_ == 1)
-            tk::RuntimeMsgBox("1 file of the same name was moved to the trash.");
-        else if (trashed_ > 1)
-            tk::RuntimeMsgBox(tk::StringStrInt32(trashed_) +
-                              " files of the same names were moved to the trash.");
+        tellCount(protected_, "1 copy was not saved, because it would have replaced a photo in the list.",
+                  " copies were not saved, because they would have replaced photos in the list.");
+        tellCount(unreadable_, "1 photo could not be read, so no copy of it was saved.",
+                  " photos could not be read, so no copies of them were saved.");
+        tellCount(unwritable_, "1 copy could not be written to the chosen folder.",
+                  " copies could not be written to the chosen folder.");
+        tellCount(trashed_, "1 file of the same name was moved to the trash.",
+                  " files of the same names were moved to the trash.");
     }
 
   private:
     using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
+
+    // Tells how many there were, in the sentence for one when there was one.
+    static void tellCount(int count, const char* one, const char* many) {
+        if (count == 1)
+            tk::RuntimeMsgBox(one);
+        else if (count > 1)
+            tk::RuntimeMsgBox(tk::StringStrInt32(count) + many);
+    }
 
     // The files of the listed photos, read again whenever the rows' paths have changed.
     void collectListed() {

@@ -42,6 +42,13 @@ class SavingTest : public AppTest {
         auto file = tk::makeRef<tk::FolderItem>(path);
         main.addAThumb(file->OpenAsPicture(), file);
     }
+    // Lists the photos and selects every row.
+    static void listAllSelected(MainWindow& main, const std::vector<std::string>& files) {
+        for (const auto& file : files)
+            add(main, file);
+        for (int row = 0; row < main.ListBox1()->ListCount(); ++row)
+            main.ListBox1()->setSelected(row, true);
+    }
     static std::string native(const QString& path) { return QFile::encodeName(path).toStdString(); }
     QSize copySize(const QString& name) const {
         return QImageReader(QDir(copiesFolder).filePath(name)).size();
@@ -106,10 +113,7 @@ TEST_F(SavingTest, CopiesOfARunAreTheBytesOfCopiesMadeOneAtATime) {
     QDir(dir.path()).mkdir("alone");
     runTessivoWith([&] {
         auto main = MainWindow::instance();
-        for (const auto& file : files)
-            add(*main, file);
-        for (int row = 0; row < main->ListBox1()->ListCount(); ++row)
-            main->ListBox1()->setSelected(row, true);
+        listAllSelected(*main, files);
         main->saveAllPhotos();
         EXPECT_TRUE(host->messages.empty());
         for (std::size_t i = 0; i < files.size(); ++i) {
@@ -200,11 +204,8 @@ TEST_F(SavingTest, WhatTheUserDoesInARunsPausesNeverMisnamesOrSkipsACopy) {
         const int status = runTessivoWith(
             [&] {
                 auto main = MainWindow::instance();
-                for (const auto& file : files)
-                    add(*main, file);
+                listAllSelected(*main, files);
                 auto list = main->ListBox1();
-                for (int row = 0; row < list->ListCount(); ++row)
-                    list->setSelected(row, true);
                 int changes = 0;
                 list->Change.bind([&](tk::Listbox& l) {
                     main->ListBox1_Change(l);
@@ -241,10 +242,7 @@ TEST_F(SavingTest, ANameLinkedToACopyOfTheRunGivesTheNextNumber) {
     host->folderAnswers = {native(copiesFolder)};
     runTessivoWith([&] {
         auto main = MainWindow::instance();
-        for (const auto& file : files)
-            add(*main, file);
-        for (int row = 0; row < 2; ++row)
-            main->ListBox1()->setSelected(row, true);
+        listAllSelected(*main, files);
         main->saveAllPhotos();
         EXPECT_EQ(host->messages,
                   (std::vector<std::string>{"1 file of the same name was moved to the trash."}));
@@ -307,10 +305,7 @@ TEST_F(SavingTest, AFileAlreadyInTheFolderIsNeverLost) {
         host->folderAnswers = {native(copies)};
         runTessivoWith([&] {
             auto main = MainWindow::instance();
-            for (const auto& file : files)
-                add(*main, file);
-            for (int row = 0; row < main->ListBox1()->ListCount(); ++row)
-                main->ListBox1()->setSelected(row, true);
+            listAllSelected(*main, files);
             main->saveAllPhotos();
         });
         const auto described = [](const std::map<QString, QSize>& files) {
