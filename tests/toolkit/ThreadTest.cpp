@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -151,6 +152,27 @@ TEST_F(ThreadTest, PostedAndWaitedStepsRunOnTheMainThreadInTheOrderTheyWereHande
             EXPECT_EQ(finished[std::size_t(i)], i);
         EXPECT_TRUE(allOnMainThread);
     }
+}
+
+// A thread that only posts does not run far ahead of a busy main thread: each
+// step it has waiting holds what the step needs (a loop's picture).
+TEST_F(ThreadTest, AThreadThatOnlyPostsWaitsWhileSeveralOfItsStepsWait) {
+    constexpr int count = 200;
+    std::atomic<int> ran{0};
+    int mostWaiting = 0;
+    runToEnd([&] {
+        for (int i = 0; i < count; ++i) {
+            mostWaiting = std::max(mostWaiting, i - ran);
+            tk::postToMainThread([&] {
+                // A main thread slower than the thread.
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+                ++ran;
+            });
+        }
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ran == count; }, 10000));
+    EXPECT_LE(mostWaiting, 16);
+    EXPECT_GT(mostWaiting, 1) << "the thread does not wait for every posted step";
 }
 
 TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheNextWaitedStep) {
