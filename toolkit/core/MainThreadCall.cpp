@@ -83,7 +83,7 @@ bool leftQueue(const Call& call) {
 void runNext() {
     Calls& s = calls();
     std::shared_ptr<Call> call;
-    bool wakePoster = false;
+    bool wakePoster = false, skipped = false;
     {
         std::lock_guard lock(s.mutex);
         if (s.queue.empty())
@@ -91,16 +91,17 @@ void runNext() {
         call = s.queue.front();
         s.queue.pop_front();
         wakePoster = leftQueue(*call);
-        // A posted step of a thread that was stopped meanwhile never runs (its
-        // thread, stopped, waits for no room), nor one still waiting when the
-        // application began to quit: its window may be closed.
-        if (call->posted && ((call->stop && call->stop->requested) || applicationQuitting())) {
-            call->state = Call::State::Cancelled;
-            return;
-        }
-        call->state = Call::State::Running;
-        if (call->stop)
+        // A posted step of a thread that was stopped meanwhile never runs, nor
+        // one still waiting when the application began to quit: its window may be closed.
+        skipped = call->posted && ((call->stop && call->stop->requested) || applicationQuitting());
+        call->state = skipped ? Call::State::Cancelled : Call::State::Running;
+        if (call->stop && !skipped)
             call->stop->inStep = true;
+    }
+    if (skipped) {
+        if (wakePoster)
+            s.changed.notify_all();
+        return;
     }
     std::exception_ptr error;
     try {
