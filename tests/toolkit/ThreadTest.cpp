@@ -175,29 +175,39 @@ TEST_F(ThreadTest, AThreadThatOnlyPostsWaitsWhileSeveralOfItsStepsWait) {
     EXPECT_GT(mostWaiting, 1) << "the thread does not wait for every posted step";
 }
 
-TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheNextWaitedStep) {
-    std::string caught, caughtAfter;
-    bool laterPostedStepRan = false, waitedStepRan = false;
-    runToEnd([&] {
-        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the first"); });
-        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the second"); });
-        tk::postToMainThread([&] { laterPostedStepRan = true; });
-        try {
-            tk::runOnMainThread([&] { waitedStepRan = true; });
-        } catch (const tk::UnsupportedOperationException& e) {
-            caught = e.what();
-        }
-        // Raised once: the next waited step finds nothing left.
-        try {
-            tk::runOnMainThread([] {});
-        } catch (const tk::UnsupportedOperationException& e) {
-            caughtAfter = e.what();
-        }
-    });
-    EXPECT_EQ(caught, "the first");
-    EXPECT_EQ(caughtAfter, "");
-    EXPECT_TRUE(laterPostedStepRan);
-    EXPECT_TRUE(waitedStepRan);
+// The first exception of the posted steps comes back once, at the thread's
+// next call: a waited step runs first, a posted one is not handed over.
+TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheThreadsNextCall) {
+    for (const bool waited : {true, false}) {
+        SCOPED_TRACE(waited ? "a waited step" : "a posted step");
+        std::string caught, caughtAfter;
+        std::atomic<bool> laterPostedStepRan{false};
+        bool nextStepRan = false;
+        runToEnd([&] {
+            tk::postToMainThread([] { throw tk::UnsupportedOperationException("the first"); });
+            tk::postToMainThread([] { throw tk::UnsupportedOperationException("the second"); });
+            tk::postToMainThread([&] { laterPostedStepRan = true; });
+            while (!laterPostedStepRan)
+                std::this_thread::yield();
+            try {
+                if (waited)
+                    tk::runOnMainThread([&] { nextStepRan = true; });
+                else
+                    tk::postToMainThread([&] { nextStepRan = true; });
+            } catch (const tk::UnsupportedOperationException& e) {
+                caught = e.what();
+            }
+            // Raised once: the next waited step finds nothing left.
+            try {
+                tk::runOnMainThread([] {});
+            } catch (const tk::UnsupportedOperationException& e) {
+                caughtAfter = e.what();
+            }
+        });
+        EXPECT_EQ(caught, "the first");
+        EXPECT_EQ(caughtAfter, "");
+        EXPECT_EQ(nextStepRan, waited);
+    }
 }
 
 TEST_F(ThreadTest, RunWhileRunningRunsTheBodyOnceMoreAfterItEnds) {

@@ -9,6 +9,7 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <utility>
 
 namespace tk {
 
@@ -198,6 +199,9 @@ void postToMainThread(std::function<void()> step) {
         throw ownerGone();
     if (!s.gateway)
         throw loopEnded();
+    // A step of a thread whose earlier posted step failed is not handed over: the thread hears of the failure.
+    if (posted.error)
+        std::rethrow_exception(std::exchange(posted.error, nullptr));
     ++posted.queued;
     s.queue.push_back(std::move(call));
     s.gateway->post();
