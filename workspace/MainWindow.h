@@ -20,6 +20,7 @@
 #include "toolkit/windows/Menu.h"
 #include "toolkit/windows/Window.h"
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -176,9 +177,10 @@ class MainWindow : public tk::Window {
     void endLoading(LoadEnd end, bool redrawHint);
 
     // Folder loads: each new one supersedes the one running; the loop of
-    // Thread1 takes over a folder dropped while it runs.
-    int loadGeneration_ = 0;
-    int thread1Generation_ = 0;
+    // Thread1 takes over a folder dropped while it runs. Changed on the main
+    // thread only; Thread1's loop reads them without waiting for it.
+    std::atomic<int> loadGeneration_{0};
+    std::atomic<int> thread1Generation_{0};
     bool thread1Loading_ = false;
     bool loadInProgress_ = false;
     std::string hintBeforeLoading_;

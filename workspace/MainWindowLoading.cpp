@@ -35,7 +35,8 @@ void MainWindow::endLoading(LoadEnd end, bool redrawHint) {
 
 // Walks the folder's items by position, listing every item that opens as a
 // picture. Every step that touches a control runs on the main thread, in
-// order; the loop waits only where it needs an answer. A load started meanwhile supersedes this one,
+// order; the loop waits only where it needs an answer, and hands over each
+// item's steps in one. A load started meanwhile supersedes this one,
 // except that Thread1's loop goes on with a folder dropped while it runs.
 // The folder is the one photoF named when the load began: a folder dialog
 // cancelled meanwhile does not end it.
@@ -48,37 +49,44 @@ MainWindow::LoadEnd MainWindow::runLoadingLoop(bool onThread1, int& generation) 
     });
     int i = 1;
     for (;;) {
-        bool superseded = false;
-        tk::runOnMainThread([&] {
-            if (generation == loadGeneration_)
-                return;
-            if (onThread1 && thread1Generation_ == loadGeneration_) {
-                generation = loadGeneration_;
-                folder = photoF;
-                i = 1;
-            } else {
-                superseded = true;
-            }
-        });
-        if (superseded)
-            return LoadEnd::superseded;
+        // Only a load begun meanwhile needs the main thread's answer.
+        if (generation != loadGeneration_) {
+            bool superseded = false;
+            tk::runOnMainThread([&] {
+                if (generation == loadGeneration_)
+                    return;
+                if (onThread1 && thread1Generation_ == loadGeneration_) {
+                    generation = loadGeneration_.load();
+                    folder = photoF;
+                    i = 1;
+                } else {
+                    superseded = true;
+                }
+            });
+            if (superseded)
+                return LoadEnd::superseded;
+        }
         if (!folder || i > folder->Count())
             return LoadEnd::finished;
-        tk::postToMainThread([this] { ListBox1()->Refresh(true); });
-        if (tk::getUserCancelled())
-            return LoadEnd::cancelled;
-        if (tk::Ref<tk::FolderItem> item = folder->Item(i)) {
-            if (tk::Ref<tk::Picture> picture = item->OpenAsPicture()) {
-                tk::postToMainThread([this, picture, item, generation, i] {
-                    if (generation != loadGeneration_)
-                        return; // the list now belongs to another load
-                    addAThumb(picture, item);
-                    ListBox1()->Refresh(true);
-                    ListBox1()->setListIndex(i);
-                });
+        const bool cancelled = tk::getUserCancelled();
+        tk::Ref<tk::FolderItem> item;
+        tk::Ref<tk::Picture> picture;
+        if (!cancelled && (item = folder->Item(i)))
+            picture = item->OpenAsPicture();
+        tk::postToMainThread([this, cancelled, picture, item, generation, i] {
+            ListBox1()->Refresh(true);
+            if (cancelled)
+                return;
+            // A load begun since owns the list now.
+            if (picture && generation == loadGeneration_) {
+                addAThumb(picture, item);
+                ListBox1()->Refresh(true);
+                ListBox1()->setListIndex(i);
             }
-        }
-        tk::postToMainThread([this] { Refresh(true); });
+            Refresh(true);
+        });
+        if (cancelled)
+            return LoadEnd::cancelled;
         tk::backgroundTasks();
         ++i;
     }

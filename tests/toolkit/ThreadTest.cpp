@@ -21,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -153,29 +154,60 @@ TEST_F(ThreadTest, PostedAndWaitedStepsRunOnTheMainThreadInTheOrderTheyWereHande
     }
 }
 
-TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheNextWaitedStep) {
-    std::string caught, caughtAfter;
-    bool laterPostedStepRan = false, waitedStepRan = false;
+// A thread that only posts does not run far ahead of a busy main thread: each
+// step it has waiting holds what the step needs (a loop's picture).
+TEST_F(ThreadTest, AThreadThatOnlyPostsWaitsWhileSeveralOfItsStepsWait) {
+    constexpr int count = 200;
+    std::atomic<int> ran{0};
+    int mostWaiting = 0;
     runToEnd([&] {
-        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the first"); });
-        tk::postToMainThread([] { throw tk::UnsupportedOperationException("the second"); });
-        tk::postToMainThread([&] { laterPostedStepRan = true; });
-        try {
-            tk::runOnMainThread([&] { waitedStepRan = true; });
-        } catch (const tk::UnsupportedOperationException& e) {
-            caught = e.what();
-        }
-        // Raised once: the next waited step finds nothing left.
-        try {
-            tk::runOnMainThread([] {});
-        } catch (const tk::UnsupportedOperationException& e) {
-            caughtAfter = e.what();
+        for (int i = 0; i < count; ++i) {
+            mostWaiting = std::max(mostWaiting, i - ran);
+            tk::postToMainThread([&] {
+                // A main thread slower than the thread.
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+                ++ran;
+            });
         }
     });
-    EXPECT_EQ(caught, "the first");
-    EXPECT_EQ(caughtAfter, "");
-    EXPECT_TRUE(laterPostedStepRan);
-    EXPECT_TRUE(waitedStepRan);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ran == count; }, 10000));
+    EXPECT_LE(mostWaiting, 16);
+    EXPECT_GT(mostWaiting, 1) << "the thread does not wait for every posted step";
+}
+
+// The first exception of the posted steps comes back once, at the thread's
+// next call: a waited step runs first, a posted one is not handed over.
+TEST_F(ThreadTest, AnExceptionOfAPostedStepComesBackAtTheThreadsNextCall) {
+    for (const bool waited : {true, false}) {
+        SCOPED_TRACE(waited ? "a waited step" : "a posted step");
+        std::string caught, caughtAfter;
+        std::atomic<bool> laterPostedStepRan{false};
+        bool nextStepRan = false;
+        runToEnd([&] {
+            tk::postToMainThread([] { throw tk::UnsupportedOperationException("the first"); });
+            tk::postToMainThread([] { throw tk::UnsupportedOperationException("the second"); });
+            tk::postToMainThread([&] { laterPostedStepRan = true; });
+            while (!laterPostedStepRan)
+                std::this_thread::yield();
+            try {
+                if (waited)
+                    tk::runOnMainThread([&] { nextStepRan = true; });
+                else
+                    tk::postToMainThread([&] { nextStepRan = true; });
+            } catch (const tk::UnsupportedOperationException& e) {
+                caught = e.what();
+            }
+            // Raised once: the next waited step finds nothing left.
+            try {
+                tk::runOnMainThread([] {});
+            } catch (const tk::UnsupportedOperationException& e) {
+                caughtAfter = e.what();
+            }
+        });
+        EXPECT_EQ(caught, "the first");
+        EXPECT_EQ(caughtAfter, "");
+        EXPECT_EQ(nextStepRan, waited);
+    }
 }
 
 TEST_F(ThreadTest, RunWhileRunningRunsTheBodyOnceMoreAfterItEnds) {

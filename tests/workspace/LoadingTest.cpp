@@ -14,9 +14,11 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -167,12 +169,20 @@ TEST_F(LoadingTest, AFolderDroppedDuringALoadEndsWithItsOwnPhotosAlone) {
         auto main = MainWindow::instance();
         QWidget* viewport = static_cast<QListView*>(main->ListBox1()->qwidget())->viewport();
         main->bottomLeftLabel()->setText("before");
+        // The second folder is dropped in the first load's pause after its second photo.
+        auto* model = static_cast<QListView*>(main->ListBox1()->qwidget())->model();
+        bool secondDropped = false;
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, [&] {
+            if (model->rowCount() != 2 || std::exchange(secondDropped, true))
+                return;
+            QTimer::singleShot(0, [&] {
+                EXPECT_EQ(main->bottomLeftLabel()->Text(), "Ctrl + period to cancel...");
+                EXPECT_TRUE(main->ProgressWheel1()->Visible());
+                EXPECT_TRUE(dropFiles(viewport, {second}));
+            });
+        });
         ASSERT_TRUE(dropFiles(viewport, {first}));
-        ASSERT_TRUE(waitFor([&] { return main->ListBox1()->ListCount() >= 2; }));
-        EXPECT_EQ(main->bottomLeftLabel()->Text(), "Ctrl + period to cancel...");
-        EXPECT_TRUE(main->ProgressWheel1()->Visible());
-        ASSERT_TRUE(dropFiles(viewport, {second}));
-        ASSERT_TRUE(waitFor([&] { return !main->loadingImages; }, 10000));
+        ASSERT_TRUE(waitFor([&] { return secondDropped && !main->loadingImages; }, 10000));
         EXPECT_EQ(names(*main), (std::vector<std::string>{"1.jpg", "2.jpg", "3.jpg"}));
         EXPECT_EQ(main->Title(), "Second");
         EXPECT_FALSE(main->ProgressWheel1()->Visible());

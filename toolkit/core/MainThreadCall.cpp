@@ -1,5 +1,7 @@
 #include "toolkit/core/MainThreadCall.h"
 
+#include "toolkit/core/LongLoop.h"
+
 #include <QCoreApplication>
 #include <QObject>
 
@@ -7,15 +9,23 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <utility>
 
 namespace tk {
 
 namespace {
 
-// The first exception of a thread's posted steps, until the thread's next
-// waiting call raises it.
-struct PostedError {
+// How many of a thread's posted steps may wait for the main thread at once: a
+// thread that would post more waits until half of them have run, so that it
+// neither runs far ahead of the main thread nor wakes at every step.
+constexpr int postedStepsAhead = 8;
+
+// What a thread's posted steps share.
+struct PostedSteps {
+    // The first exception among them, until the thread's next waiting call raises it.
     std::exception_ptr error;
+    int queued = 0;
+    bool posterWaits = false;
 };
 
 struct Call {
@@ -25,7 +35,7 @@ struct Call {
     State state = State::Pending;
     std::exception_ptr error;
     // Set for a posted step, whose caller does not wait for it.
-    std::shared_ptr<PostedError> postedError;
+    std::shared_ptr<PostedSteps> posted;
 };
 
 class Gateway;
@@ -46,7 +56,7 @@ Calls& calls() {
 }
 
 thread_local std::shared_ptr<WorkerStop> currentStop;
-thread_local std::shared_ptr<PostedError> currentPostedError;
+thread_local std::shared_ptr<PostedSteps> currentPosted;
 
 ThreadStoppedException ownerGone() {
     return ThreadStoppedException("The thread was stopped: the Thread that runs it is being destroyed.");
@@ -57,24 +67,42 @@ ThreadStoppedException loopEnded() {
         "The application has quit: the main thread runs no more steps for threads.");
 }
 
+// A posted step leaves the queue; under the lock. Wakes its thread when it
+// waits to post more and enough room has been made.
+bool leftQueue(const Call& call) {
+    if (!call.posted)
+        return false;
+    PostedSteps& posted = *call.posted;
+    --posted.queued;
+    if (!posted.posterWaits || posted.queued > postedStepsAhead / 2)
+        return false;
+    posted.posterWaits = false;
+    return true;
+}
+
 // Runs the oldest waiting call; on the main thread.
 void runNext() {
     Calls& s = calls();
     std::shared_ptr<Call> call;
+    bool wakePoster = false, skipped = false;
     {
         std::lock_guard lock(s.mutex);
         if (s.queue.empty())
             return;
         call = s.queue.front();
         s.queue.pop_front();
-        // A posted step of a thread that was stopped meanwhile never runs.
-        if (call->postedError && call->stop && call->stop->requested) {
-            call->state = Call::State::Cancelled;
-            return;
-        }
-        call->state = Call::State::Running;
-        if (call->stop)
+        wakePoster = leftQueue(*call);
+        // A posted step of a thread that was stopped meanwhile never runs, nor
+        // one still waiting when the application began to quit: its window may be closed.
+        skipped = call->posted && ((call->stop && call->stop->requested) || applicationQuitting());
+        call->state = skipped ? Call::State::Cancelled : Call::State::Running;
+        if (call->stop && !skipped)
             call->stop->inStep = true;
+    }
+    if (skipped) {
+        if (wakePoster)
+            s.changed.notify_all();
+        return;
     }
     std::exception_ptr error;
     try {
@@ -84,12 +112,13 @@ void runNext() {
     }
     // What the step holds (controls, pictures) is released here, on the main thread.
     call->step = nullptr;
-    // Nobody waits for a posted step: its end wakes no thread.
-    const bool waitedFor = !call->postedError;
+    // Nobody waits for a posted step: its end wakes no thread, unless its
+    // thread waits for room to post more.
+    const bool wake = !call->posted || wakePoster;
     {
         std::lock_guard lock(s.mutex);
-        if (call->postedError && error && !call->postedError->error)
-            call->postedError->error = error;
+        if (call->posted && error && !call->posted->error)
+            call->posted->error = error;
         call->error = std::move(error);
         call->state = Call::State::Done;
         if (call->stop)
@@ -97,7 +126,7 @@ void runNext() {
         // The caller alone holds the call from here on, and with it the step's exception.
         call.reset();
     }
-    if (waitedFor)
+    if (wake)
         s.changed.notify_all();
 }
 
@@ -122,8 +151,10 @@ class Gateway : public QObject {
             if (s.gateway != this)
                 return;
             s.gateway = nullptr;
-            for (const auto& call : s.queue)
+            for (const auto& call : s.queue) {
+                leftQueue(*call);
                 call->state = Call::State::Cancelled;
+            }
             s.queue.clear();
         }
         s.changed.notify_all();
@@ -149,19 +180,29 @@ void postToMainThread(std::function<void()> step) {
         step();
         return;
     }
-    if (!currentPostedError)
-        currentPostedError = std::make_shared<PostedError>();
+    if (!currentPosted)
+        currentPosted = std::make_shared<PostedSteps>();
+    PostedSteps& posted = *currentPosted;
     auto call = std::make_shared<Call>();
     call->step = std::move(step);
     call->stop = currentStop;
-    call->postedError = currentPostedError;
+    call->posted = currentPosted;
+    auto stopped = [&call] { return call->stop && call->stop->requested; };
 
     Calls& s = calls();
-    std::lock_guard lock(s.mutex);
-    if (call->stop && call->stop->requested)
+    std::unique_lock lock(s.mutex);
+    while (posted.queued >= postedStepsAhead && !stopped() && s.gateway) {
+        posted.posterWaits = true;
+        s.changed.wait(lock);
+    }
+    if (stopped())
         throw ownerGone();
     if (!s.gateway)
         throw loopEnded();
+    // A step of a thread whose earlier posted step failed is not handed over: the thread hears of the failure.
+    if (posted.error)
+        std::rethrow_exception(std::exchange(posted.error, nullptr));
+    ++posted.queued;
     s.queue.push_back(std::move(call));
     s.gateway->post();
 }
@@ -186,7 +227,7 @@ void runOnMainThread(std::function<void()> step) {
     s.gateway->post();
     // The steps this thread posted before run first; the first exception among them comes first.
     const auto postedError = [&] {
-        return currentPostedError ? std::exchange(currentPostedError->error, nullptr) : nullptr;
+        return currentPosted ? std::exchange(currentPosted->error, nullptr) : nullptr;
     };
     s.changed.wait(lock, [&] {
         return call->state == Call::State::Done || call->state == Call::State::Cancelled ||

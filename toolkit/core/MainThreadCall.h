@@ -25,12 +25,16 @@ class ThreadStoppedException : public RuntimeException {
 // instead of waiting.
 void runOnMainThread(std::function<void()> step);
 
-// Hands the step to the main thread like runOnMainThread, but returns at once:
+// Hands the step to the main thread like runOnMainThread, but returns at once
+// (a thread that already has several posted steps waiting waits first until
+// some have run, so that it never runs far ahead of the main thread):
 // for a step whose end nothing waits for, such as a redraw. The thread's steps,
 // posted or waited for, run in the order they were handed over. An exception
-// a posted step raises is raised by the thread's next runOnMainThread; a
-// posted step of a thread being stopped does not run. On the main thread the
-// step just runs.
+// a posted step raises is raised by the thread's next call: runOnMainThread
+// raises it after its own step has run, postToMainThread instead of handing
+// its step over. A
+// posted step of a thread being stopped, or one still waiting once the
+// application quits, does not run. On the main thread the step just runs.
 void postToMainThread(std::function<void()> step);
 
 // Toolkit-internal.
