@@ -14,16 +14,19 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+#include <string>
 #include <thread>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Each pass opens the folder of TESSIVO_BENCH_PHOTOS through the folder
-// dialog and waits until the window has painted what the load left; the
-// time reported is the pass's time divided by the number of photos.
-void BM_FolderLoadingPerPhoto(benchmark::State& state) {
+// Times each pass of load over the folder of TESSIVO_BENCH_PHOTOS, its photos
+// renewed first, until the window has painted what the load left; the time
+// reported is the pass's time divided by the number of photos.
+void timeLoadsPerPhoto(benchmark::State& state,
+                       const std::function<void(MainWindow&, ScriptedDialogHost&, const std::string&)>& load) {
     const std::string folder = fixtures::folder("TESSIVO_BENCH_PHOTOS");
     const auto photos = fixtures::photosIn(folder);
     if (photos.empty()) {
@@ -35,44 +38,11 @@ void BM_FolderLoadingPerPhoto(benchmark::State& state) {
         session::settle();
         for (auto _ : state) {
             fixtures::renew(photos);
-            host.folderAnswers = {folder};
             const auto start = Clock::now();
-            main->openFolder();
+            load(*main, host, folder);
             session::settle();
             const double seconds = session::secondsSince(start);
-            if (main->ListBox1()->ListCount() != int(photos.size())) {
-                state.SkipWithError("the folder did not load every photo");
-                break;
-            }
-            state.SetIterationTime(seconds / double(photos.size()));
-        }
-    });
-    state.counters["photos"] = double(photos.size());
-}
-BENCHMARK(BM_FolderLoadingPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-
-// The same folder handed over as a document (the desktop's "Open With"), which
-// Thread1 loads: each pass lasts until the load has ended and the window has
-// painted what it left.
-void BM_HandedOverFolderPerPhoto(benchmark::State& state) {
-    const std::string folder = fixtures::folder("TESSIVO_BENCH_PHOTOS");
-    const auto photos = fixtures::photosIn(folder);
-    if (photos.empty()) {
-        state.SkipWithError("TESSIVO_BENCH_PHOTOS names no folder of .jpg files");
-        return;
-    }
-    session::run([&](ScriptedDialogHost&) {
-        auto main = MainWindow::instance();
-        session::settle();
-        for (auto _ : state) {
-            fixtures::renew(photos);
-            const auto start = Clock::now();
-            App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(folder));
-            // The load's last step on the main thread ends loadingImages.
-            while (main->loadingImages)
-                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            session::settle();
-            const double seconds = session::secondsSince(start);
+            // Thread1 may still be leaving its body after its last step.
             while (main->Thread1()->isRunning())
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             if (main->ListBox1()->ListCount() != int(photos.size())) {
@@ -83,6 +53,25 @@ void BM_HandedOverFolderPerPhoto(benchmark::State& state) {
         }
     });
     state.counters["photos"] = double(photos.size());
+}
+
+// Through the folder dialog.
+void BM_FolderLoadingPerPhoto(benchmark::State& state) {
+    timeLoadsPerPhoto(state, [](MainWindow& main, ScriptedDialogHost& host, const std::string& folder) {
+        host.folderAnswers = {folder};
+        main.openFolder();
+    });
+}
+BENCHMARK(BM_FolderLoadingPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// Handed over as a document (the desktop's "Open With"), which Thread1 loads.
+void BM_HandedOverFolderPerPhoto(benchmark::State& state) {
+    timeLoadsPerPhoto(state, [](MainWindow& main, ScriptedDialogHost&, const std::string& folder) {
+        App::instance()->Event_OpenDocument(tk::makeRef<tk::FolderItem>(folder));
+        // The load's last step on the main thread ends loadingImages.
+        while (main.loadingImages)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    });
 }
 BENCHMARK(BM_HandedOverFolderPerPhoto)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
