@@ -264,6 +264,14 @@ ListboxView::~ListboxView() {
     disconnect(selectionWatch_);
 }
 
+// A row's size never depends on what it shows (every row is the list's row
+// height), so a changed row is only drawn again. The list view would lay out
+// every row again for each change: for each photo a load adds.
+void ListboxView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                              const QList<int>& roles) {
+    QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+}
+
 void ListboxView::setRowHeight(int height) {
     rowHeight_ = height;
     scheduleDelayedItemsLayout();

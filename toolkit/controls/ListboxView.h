@@ -101,6 +101,8 @@ class ListboxView : public QListView {
     // The view lays out every row whenever rows come: while a long loop runs,
     // at most at the display's pace, the rows that came meanwhile at once.
     void rowsInserted(const QModelIndex& parent, int start, int end) override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
