@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -293,6 +294,35 @@ TEST_F(ListboxTest, CellBackgroundPaintDrawsUnderThePictureAndReplacesTheHighlig
     shot = viewport->grab().toImage();
     EXPECT_EQ(shot.pixelColor(second.right() - 2, second.center().y()),
               view()->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
+// Collects the regions a widget paints.
+class PaintedRegion : public QObject {
+  public:
+    explicit PaintedRegion(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+
+TEST_F(ListboxTest, ARowWhosePictureOrTextChangesIsDrawnAgainInPlace) {
+    const auto shown = [&](int row) { return view()->visualRect(view()->model()->index(row, 0)); };
+    QTest::qWait(50);
+    const QRect second = shown(1);
+    const QRect third = shown(2);
+    PaintedRegion painted(view()->viewport());
+    auto picture = tk::makeRef<tk::Picture>(100, 20);
+    picture->mutableImage().fill(Qt::red);
+    list->setRowPicture(1, picture);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return painted.region.contains(second); }, 2000));
+    list->setCell(2, 0, "renamed");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return painted.region.contains(third); }, 2000));
+    EXPECT_EQ(shown(1), second);
+    EXPECT_EQ(shown(2), third);
+    EXPECT_EQ(view()->viewport()->grab().toImage().pixelColor(second.center()), QColor(Qt::red));
 }
 
 // During a long loop the list lays its rows out at the display's pace: a row
